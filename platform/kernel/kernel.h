@@ -1,0 +1,4 @@
+// Win32 kernel functions, constants and structures of our own implementation.
+#pragma once
+
+#include "platform/types.h"

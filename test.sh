@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the Linux, sanitizer and Windows
+# configurations and runs every test; the Windows tests run under Wine.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/packages.sh
+source scripts/wine-env.sh
+ky_install_missing "${KY_TEST_PACKAGES[@]}"
+
+xvfb_pid=""
+cleanup() {
+  ky_wine_stop
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# One X server for everything that needs a display (Wine, real windows).
+display_number=$((90 + RANDOM % 400))
+while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
+  display_number=$((display_number + 1))
+done
+Xvfb ":$display_number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display_number"
+
+summary=()
+run_suite() {
+  local name=$1 dir=$2
+  echo "== $name: tests"
+  if ctest --test-dir "$dir" --output-on-failure 2>&1 | tee "$dir/ctest.log"; then
+    summary+=("$name: $(grep -E 'tests passed' "$dir/ctest.log" | tail -1)")
+  else
+    summary+=("$name: FAILED")
+    return 1
+  fi
+}
+
+status=0
+
+echo "== Linux: build"
+cmake -S . -B build/linux -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/linux
+run_suite "Linux" build/linux || status=1
+
+echo "== Linux with AddressSanitizer and UndefinedBehaviorSanitizer: build"
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKY_SANITIZE=ON -DKY_BUILD_BENCH=OFF >/dev/null
+cmake --build build/sanitize
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0" \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  run_suite "Linux sanitizers" build/sanitize || status=1
+
+echo "== Windows (MinGW-w64): build"
+cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+cmake --build build/windows
+ky_wine_start
+run_suite "Windows under Wine" build/windows || status=1
+
+echo
+echo "== Summary"
+printf '%s\n' "${summary[@]}"
+exit $status
