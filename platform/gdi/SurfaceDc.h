@@ -1,0 +1,19 @@
+// How USER hands a window's pixels to GDI: BeginPaint and GetDC create a DC
+// over the top-level window's cairo surface, offset to the window's position
+// in it and clipped to what the window may paint.
+#pragma once
+
+#include "platform/types.h"
+
+typedef struct _cairo_surface cairo_surface_t;
+
+namespace platform {
+
+// `origin` is the window's client origin in surface pixels; `clip` is in
+// surface pixels as well. The DC keeps a reference to the surface.
+HDC CreateSurfaceDc(cairo_surface_t* surface, POINT origin, const RECT& clip);
+
+// Releases a DC made by CreateSurfaceDc (objects selected into it stay alive).
+void DestroySurfaceDc(HDC dc);
+
+}  // namespace platform
