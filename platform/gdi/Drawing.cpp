@@ -1,0 +1,211 @@
+// Lines, fills and copies on a DC.
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/LineRasterizer.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <vector>
+
+using namespace platform::gdi;
+
+namespace {
+
+PixelTarget TargetOf(DeviceContext* dc) {
+    int stride = 0;
+    uint32_t* pixels = dc->Pixels(&stride);
+    return {pixels, stride, dc->clip};
+}
+
+POINT ToSurface(const DeviceContext* dc, int x, int y) { return {x + dc->origin.x, y + dc->origin.y}; }
+
+RECT Normalized(int left, int top, int right, int bottom) {
+    return {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
+}
+
+void Finish(DeviceContext* dc, const RECT& dirty) {
+    if (dirty.right > dirty.left && dirty.bottom > dirty.top) dc->MarkDirty(dirty);
+}
+
+// Wide pens go through cairo: round caps and joins, as a GDI geometric pen.
+void StrokeWide(DeviceContext* dc, const Pen& pen, const std::vector<POINT>& points) {
+    cairo_t* cr = dc->BeginCairo();
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_source_rgb(cr, GetRValue(pen.colour) / 255.0, GetGValue(pen.colour) / 255.0,
+                         GetBValue(pen.colour) / 255.0);
+    cairo_set_line_width(cr, pen.width);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_move_to(cr, points[0].x + 0.5, points[0].y + 0.5);
+    for (size_t i = 1; i < points.size(); ++i) cairo_line_to(cr, points[i].x + 0.5, points[i].y + 0.5);
+    cairo_stroke(cr);
+    dc->EndCairo();
+}
+
+void DrawThin(DeviceContext* dc, const Pen& pen, const std::vector<POINT>& points) {
+    PixelTarget target = TargetOf(dc);
+    LineStyle style{ToPixel(pen.colour), pen.style, dc->backMode == OPAQUE, ToPixel(dc->backColour)};
+    RECT dirty{0, 0, 0, 0};
+    for (size_t i = 1; i < points.size(); ++i) {
+        RECT part = RasterizeLine(target, ToSurface(dc, points[i - 1].x, points[i - 1].y),
+                                  ToSurface(dc, points[i].x, points[i].y), style);
+        if (part.right > part.left) {
+            if (dirty.right > dirty.left) {
+                dirty = {std::min(dirty.left, part.left), std::min(dirty.top, part.top),
+                         std::max(dirty.right, part.right), std::max(dirty.bottom, part.bottom)};
+            } else {
+                dirty = part;
+            }
+        }
+    }
+    Finish(dc, dirty);
+}
+
+// A polyline in logical coordinates with the DC's pen.
+void StrokePolyline(DeviceContext* dc, const std::vector<POINT>& points) {
+    const Pen& pen = *dc->pen;
+    if (pen.style == PS_NULL) return;
+    if (pen.width <= 1) {
+        DrawThin(dc, pen, points);
+    } else {
+        StrokeWide(dc, pen, points);
+    }
+}
+
+}  // namespace
+
+BOOL MoveToEx(HDC handle, int x, int y, LPPOINT previous) {
+    DeviceContext* dc = LookupDc(handle);
+    if (!dc) return FALSE;
+    if (previous) *previous = dc->position;
+    dc->position = {x, y};
+    return TRUE;
+}
+
+BOOL LineTo(HDC handle, int x, int y) {
+    DeviceContext* dc = LookupDc(handle);
+    if (!dc) return FALSE;
+    StrokePolyline(dc, {dc->position, {x, y}});
+    dc->position = {x, y};
+    return TRUE;
+}
+
+int FillRect(HDC handle, const RECT* rect, HBRUSH brushHandle) {
+    DeviceContext* dc = LookupDc(handle);
+    auto* brush = LookupAs<Brush>(brushHandle, Kind::Brush);
+    if (!dc || !rect || !brush) return 0;
+    if (brush->hollow) return 1;
+    RECT area = Normalized(rect->left, rect->top, rect->right, rect->bottom);
+    POINT corner = ToSurface(dc, area.left, area.top);
+    RECT device{corner.x, corner.y, corner.x + (area.right - area.left), corner.y + (area.bottom - area.top)};
+    Finish(dc, FillPixels(TargetOf(dc), device, ToPixel(brush->colour)));
+    return 1;
+}
+
+COLORREF GetPixel(HDC handle, int x, int y) {
+    DeviceContext* dc = LookupDc(handle);
+    if (!dc) return CLR_INVALID;
+    POINT at = ToSurface(dc, x, y);
+    const RECT& clip = dc->clip;
+    if (at.x < clip.left || at.x >= clip.right || at.y < clip.top || at.y >= clip.bottom) return CLR_INVALID;
+    int stride = 0;
+    uint32_t pixel = dc->Pixels(&stride)[static_cast<ptrdiff_t>(at.y) * stride + at.x];
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
+    DeviceContext* dc = LookupDc(handle);
+    if (!dc) return FALSE;
+    RECT area = Normalized(left, top, right, bottom);
+    const bool outlined = dc->pen->style != PS_NULL;
+    // Without a pen GDI fills one pixel less to the right and bottom.
+    RECT inside = outlined ? RECT{area.left + 1, area.top + 1, area.right - 1, area.bottom - 1}
+                           : RECT{area.left, area.top, area.right - 1, area.bottom - 1};
+    if (!dc->brush->hollow && inside.right > inside.left && inside.bottom > inside.top) {
+        POINT corner = ToSurface(dc, inside.left, inside.top);
+        RECT device{corner.x, corner.y, corner.x + (inside.right - inside.left),
+                    corner.y + (inside.bottom - inside.top)};
+        Finish(dc, FillPixels(TargetOf(dc), device, ToPixel(dc->brush->colour)));
+    }
+    if (outlined && area.right > area.left && area.bottom > area.top) {
+        const int r = area.right - 1;
+        const int b = area.bottom - 1;
+        if (dc->pen->width <= 1 && dc->pen->style == PS_SOLID) {
+            PixelTarget target = TargetOf(dc);
+            uint32_t colour = ToPixel(dc->pen->colour);
+            POINT tl = ToSurface(dc, area.left, area.top);
+            POINT br = ToSurface(dc, r, b);
+            FillPixels(target, {tl.x, tl.y, br.x + 1, tl.y + 1}, colour);
+            FillPixels(target, {tl.x, br.y, br.x + 1, br.y + 1}, colour);
+            FillPixels(target, {tl.x, tl.y, tl.x + 1, br.y + 1}, colour);
+            FillPixels(target, {br.x, tl.y, br.x + 1, br.y + 1}, colour);
+            Finish(dc, {tl.x, tl.y, br.x + 1, br.y + 1});
+        } else {
+            StrokePolyline(dc, {{area.left, area.top}, {r, area.top}, {r, b}, {area.left, b}, {area.left, area.top}});
+        }
+    }
+    return TRUE;
+}
+
+BOOL BitBlt(HDC destHandle, int x, int y, int width, int height, HDC sourceHandle, int sourceX, int sourceY,
+            DWORD rop) {
+    DeviceContext* dest = LookupDc(destHandle);
+    DeviceContext* source = LookupDc(sourceHandle);
+    if (!dest || !source || rop != SRCCOPY) return FALSE;
+    if (width <= 0 || height <= 0) return TRUE;
+    // Only pixels that exist in the source are copied; the rest of the
+    // destination stays as it was.
+    POINT from = ToSurface(source, sourceX, sourceY);
+    RECT sourceArea{from.x, from.y, from.x + width, from.y + height};
+    RECT bounds{0, 0, cairo_image_surface_get_width(source->surface),
+                cairo_image_surface_get_height(source->surface)};
+    RECT copied;
+    if (!IntersectRect(&copied, &sourceArea, &bounds)) return TRUE;
+    const int shiftX = x - from.x;  // source surface pixel -> destination logical
+    const int shiftY = y - from.y;
+
+    cairo_surface_t* image = source->surface;
+    cairo_surface_t* copy = nullptr;
+    if (image == dest->surface) {
+        // Overlapping copies within one surface need the source taken first.
+        copy = cairo_surface_create_similar_image(image, cairo_image_surface_get_format(image),
+                                                  copied.right - copied.left, copied.bottom - copied.top);
+        cairo_t* grab = cairo_create(copy);
+        cairo_set_source_surface(grab, image, -copied.left, -copied.top);
+        cairo_set_operator(grab, CAIRO_OPERATOR_SOURCE);
+        cairo_paint(grab);
+        cairo_destroy(grab);
+    }
+    cairo_t* cr = dest->BeginCairo();
+    if (copy) {
+        cairo_set_source_surface(cr, copy, copied.left + shiftX, copied.top + shiftY);
+    } else {
+        cairo_set_source_surface(cr, image, shiftX, shiftY);
+    }
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_rectangle(cr, copied.left + shiftX, copied.top + shiftY, copied.right - copied.left,
+                    copied.bottom - copied.top);
+    cairo_fill(cr);
+    dest->EndCairo();
+    if (copy) cairo_surface_destroy(copy);
+    return TRUE;
+}
+
+BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom) {
+    if (!rect) return FALSE;
+    *rect = {left, top, right, bottom};
+    return TRUE;
+}
+
+BOOL IntersectRect(LPRECT dest, const RECT* a, const RECT* b) {
+    if (!dest || !a || !b) return FALSE;
+    RECT result{std::max(a->left, b->left), std::max(a->top, b->top), std::min(a->right, b->right),
+                std::min(a->bottom, b->bottom)};
+    if (a->left >= a->right || a->top >= a->bottom || b->left >= b->right || b->top >= b->bottom ||
+        result.left >= result.right || result.top >= result.bottom) {
+        *dest = {0, 0, 0, 0};
+        return FALSE;
+    }
+    *dest = result;
+    return TRUE;
+}

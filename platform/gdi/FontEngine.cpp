@@ -1,0 +1,198 @@
+#include "platform/gdi/FontEngine.h"
+
+#include "platform/gdi/GdiObjects.h"
+
+#include <cairo.h>
+#include <fontconfig/fontconfig.h>
+#include <pango/pangocairo.h>
+#include <pango/pangofc-fontmap.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cwchar>
+
+namespace platform::gdi {
+namespace {
+
+// Out of the box fontconfig knows none of the Chinese Windows face names;
+// these rules put a Song (Ming) or a Kai face in front of them.
+const char kFontRules[] = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <match target="pattern">
+    <test name="family" qual="any" compare="eq"><string>宋体</string></test>
+    <edit name="family" mode="prepend" binding="strong"><string>AR PL UMing CN</string><string>Noto Serif CJK SC</string></edit>
+  </match>
+  <match target="pattern">
+    <test name="family" qual="any" compare="eq"><string>新宋体</string></test>
+    <edit name="family" mode="prepend" binding="strong"><string>AR PL UMing CN</string><string>Noto Serif CJK SC</string></edit>
+  </match>
+  <match target="pattern">
+    <test name="family" qual="any" compare="eq"><string>SimSun</string></test>
+    <edit name="family" mode="prepend" binding="strong"><string>AR PL UMing CN</string><string>Noto Serif CJK SC</string></edit>
+  </match>
+  <match target="pattern">
+    <test name="family" qual="any" compare="eq"><string>NSimSun</string></test>
+    <edit name="family" mode="prepend" binding="strong"><string>AR PL UMing CN</string><string>Noto Serif CJK SC</string></edit>
+  </match>
+  <match target="pattern">
+    <test name="family" qual="any" compare="eq"><string>楷体</string></test>
+    <edit name="family" mode="prepend" binding="strong"><string>AR PL UKai CN</string></edit>
+  </match>
+  <match target="pattern">
+    <test name="family" qual="any" compare="eq"><string>KaiTi</string></test>
+    <edit name="family" mode="prepend" binding="strong"><string>AR PL UKai CN</string></edit>
+  </match>
+</fontconfig>
+)";
+
+constexpr size_t kLayoutCacheSize = 64;
+constexpr int kDefaultCellHeight = 16;
+constexpr double kProbeSize = 1000.0;
+
+struct Engine {
+    PangoFontMap* map = nullptr;
+    PangoContext* context = nullptr;
+};
+
+Engine& TheEngine() {
+    static Engine* engine = [] {
+        auto* e = new Engine;  // lives as long as the process: fonts may be used at exit
+        FcConfig* config = FcInitLoadConfigAndFonts();
+        FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kFontRules), FcTrue);
+        FcConfigSetCurrent(config);
+        e->map = pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT);
+        pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(e->map), config);
+        FcConfigDestroy(config);
+        e->context = pango_font_map_create_context(e->map);
+        cairo_font_options_t* options = cairo_font_options_create();
+        // With metric hinting on a cell of N pixels comes out N + 1.
+        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+        pango_cairo_context_set_font_options(e->context, options);
+        cairo_font_options_destroy(options);
+        pango_context_set_language(e->context, pango_language_from_string("zh-cn"));
+        return e;
+    }();
+    return *engine;
+}
+
+// Ascent and descent in pixels of the primary font for `description`.
+bool PrimaryMetrics(PangoFontDescription* description, double* ascent, double* descent, double* average) {
+    Engine& engine = TheEngine();
+    PangoFont* font = pango_font_map_load_font(engine.map, engine.context, description);
+    if (!font) return false;
+    PangoFontMetrics* metrics = pango_font_get_metrics(font, pango_context_get_language(engine.context));
+    *ascent = pango_font_metrics_get_ascent(metrics) / double(PANGO_SCALE);
+    *descent = pango_font_metrics_get_descent(metrics) / double(PANGO_SCALE);
+    *average = pango_font_metrics_get_approximate_char_width(metrics) / double(PANGO_SCALE);
+    pango_font_metrics_unref(metrics);
+    g_object_unref(font);
+    return *ascent + *descent > 0;
+}
+
+}  // namespace
+
+std::string ToUtf8(const wchar_t* text, size_t length) {
+    std::string out;
+    out.reserve(length * 3);
+    for (size_t i = 0; i < length; ++i) {
+        uint32_t c = static_cast<uint32_t>(text[i]);
+        if (c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) c = 0xFFFD;
+        if (c < 0x80) {
+            out += char(c);
+        } else if (c < 0x800) {
+            out += char(0xC0 | (c >> 6));
+            out += char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += char(0xE0 | (c >> 12));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        } else {
+            out += char(0xF0 | (c >> 18));
+            out += char(0x80 | ((c >> 12) & 0x3F));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+PangoContext* TextContext() { return TheEngine().context; }
+
+FontFace::FontFace(const LOGFONTW& logFont) {
+    size_t faceLength = 0;
+    while (faceLength < LF_FACESIZE && logFont.lfFaceName[faceLength]) ++faceLength;
+    std::string family = faceLength ? ToUtf8(logFont.lfFaceName, faceLength) : "SimSun";
+    const int weight = logFont.lfWeight <= 0 ? FW_NORMAL : std::clamp<int>(logFont.lfWeight, 100, 1000);
+
+    description = pango_font_description_new();
+    pango_font_description_set_family(description, family.c_str());
+    pango_font_description_set_weight(description, static_cast<PangoWeight>(weight));
+    if (logFont.lfItalic) pango_font_description_set_style(description, PANGO_STYLE_ITALIC);
+
+    // GDI reads a positive height as the cell (ascent plus descent) and a
+    // negative one as the em size. For a cell of N the em is
+    // N * upem / (winAscent + winDescent); a probe at a large size gives the
+    // same ratio without reading the font tables.
+    const int cell = logFont.lfHeight == 0 ? kDefaultCellHeight : logFont.lfHeight;
+    double em = -static_cast<double>(cell);
+    double ascent = 0;
+    double descent = 0;
+    double average = 0;
+    if (cell > 0) {
+        pango_font_description_set_absolute_size(description, kProbeSize * PANGO_SCALE);
+        em = PrimaryMetrics(description, &ascent, &descent, &average) ? cell * kProbeSize / (ascent + descent)
+                                                                      : cell * 0.875;
+    }
+    pango_font_description_set_absolute_size(description, em * PANGO_SCALE);
+    if (!PrimaryMetrics(description, &ascent, &descent, &average)) {
+        ascent = em * 0.875;
+        descent = em * 0.125;
+        average = em / 2;
+    }
+
+    metrics.tmAscent = std::lround(ascent);
+    metrics.tmDescent = cell > 0 ? cell - metrics.tmAscent : std::lround(descent);
+    metrics.tmHeight = metrics.tmAscent + metrics.tmDescent;
+    metrics.tmInternalLeading = std::max<LONG>(0, metrics.tmHeight - std::lround(em));
+    metrics.tmAveCharWidth = std::max<LONG>(1, std::lround(average));
+    metrics.tmMaxCharWidth = std::max<LONG>(metrics.tmAveCharWidth, std::lround(em));
+    metrics.tmWeight = weight;
+    metrics.tmDigitizedAspectX = 96;
+    metrics.tmDigitizedAspectY = 96;
+    metrics.tmFirstChar = 0x20;
+    metrics.tmLastChar = 0xFFFF;
+    metrics.tmDefaultChar = 0x3F;
+    metrics.tmBreakChar = 0x20;
+    metrics.tmItalic = logFont.lfItalic;
+    metrics.tmCharSet = logFont.lfCharSet;
+}
+
+FontFace::~FontFace() {
+    for (auto& entry : layouts_) g_object_unref(entry.second);
+    pango_font_description_free(description);
+}
+
+PangoLayout* FontFace::Layout(const std::wstring& text) {
+    for (auto it = layouts_.begin(); it != layouts_.end(); ++it) {
+        if (it->first == text) {
+            layouts_.splice(layouts_.begin(), layouts_, it);
+            return it->second;
+        }
+    }
+    PangoLayout* layout = pango_layout_new(TextContext());
+    pango_layout_set_font_description(layout, description);
+    pango_layout_set_single_paragraph_mode(layout, TRUE);
+    std::string utf8 = ToUtf8(text.data(), text.size());
+    pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
+    layouts_.emplace_front(text, layout);
+    if (layouts_.size() > kLayoutCacheSize) {
+        g_object_unref(layouts_.back().second);
+        layouts_.pop_back();
+    }
+    return layout;
+}
+
+Font::~Font() { delete face; }
+
+}  // namespace platform::gdi

@@ -1,0 +1,193 @@
+// GDI text over pango: TextOutW, DrawTextW and the metrics they rest on.
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/FontEngine.h"
+#include "platform/gdi/LineRasterizer.h"
+
+#include <cairo.h>
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using namespace platform::gdi;
+
+namespace {
+
+FontFace& FaceOf(DeviceContext* dc) {
+    Font* font = dc->font;
+    if (!font->face) font->face = new FontFace(font->logFont);
+    return *font->face;
+}
+
+LONG WidthOf(FontFace& face, const std::wstring& text) {
+    if (text.empty()) return 0;
+    PangoRectangle logical;
+    pango_layout_get_pixel_extents(face.Layout(text), nullptr, &logical);
+    return logical.width;
+}
+
+void SetColour(cairo_t* cr, COLORREF colour) {
+    cairo_set_source_rgb(cr, GetRValue(colour) / 255.0, GetGValue(colour) / 255.0, GetBValue(colour) / 255.0);
+}
+
+// Draws one line with its cell's top-left corner at (x, y), logical units,
+// clipped to `clip` when given.
+void DrawLine(DeviceContext* dc, int x, int y, const std::wstring& text, const RECT* clip) {
+    FontFace& face = FaceOf(dc);
+    PangoLayout* layout = face.Layout(text);
+    cairo_t* cr = dc->BeginCairo();
+    if (clip) {
+        cairo_rectangle(cr, clip->left, clip->top, clip->right - clip->left, clip->bottom - clip->top);
+        cairo_clip(cr);
+    }
+    if (dc->backMode == OPAQUE) {
+        SetColour(cr, dc->backColour);
+        cairo_rectangle(cr, x, y, WidthOf(face, text), face.metrics.tmHeight);
+        cairo_fill(cr);
+    }
+    SetColour(cr, dc->textColour);
+    // The baseline sits at the primary font's ascent below the cell's top.
+    const double baseline = pango_layout_get_baseline(layout) / double(PANGO_SCALE);
+    cairo_move_to(cr, x, y + face.metrics.tmAscent - baseline);
+    pango_cairo_show_layout(cr, layout);
+    dc->EndCairo();
+}
+
+// The mnemonic's underline: a one-pixel line in the text colour.
+void DrawUnderline(DeviceContext* dc, LONG from, LONG to, LONG y, const RECT* clip) {
+    int stride = 0;
+    uint32_t* pixels = dc->Pixels(&stride);
+    RECT limit = dc->clip;
+    if (clip) {
+        RECT device{clip->left + dc->origin.x, clip->top + dc->origin.y, clip->right + dc->origin.x,
+                    clip->bottom + dc->origin.y};
+        if (!IntersectRect(&limit, &limit, &device)) return;
+    }
+    RECT dirty = FillPixels({pixels, stride, limit},
+                            {from + dc->origin.x, y + dc->origin.y, to + dc->origin.x, y + dc->origin.y + 1},
+                            ToPixel(dc->textColour));
+    if (dirty.right > dirty.left) dc->MarkDirty(dirty);
+}
+
+// Removes mnemonic markers: "&x" underlines x, "&&" is a literal "&".
+// Returns the index of the underlined character or -1.
+int StripPrefixes(std::wstring& text) {
+    std::wstring out;
+    int underline = -1;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&') {
+            if (i + 1 < text.size() && text[i + 1] == L'&') {
+                out += L'&';
+                ++i;
+                continue;
+            }
+            if (i + 1 < text.size()) underline = static_cast<int>(out.size());
+            continue;
+        }
+        out += text[i];
+    }
+    text = std::move(out);
+    return underline;
+}
+
+// Cuts `line` so that it ends in "..." within `width`.
+void EndEllipsis(FontFace& face, std::wstring& line, LONG width, int* underline) {
+    size_t keep = line.size();
+    while (keep > 0 && WidthOf(face, line.substr(0, keep) + L"...") > width) --keep;
+    line = line.substr(0, keep) + L"...";
+    if (*underline >= static_cast<int>(keep)) *underline = -1;
+}
+
+std::vector<std::wstring> SplitLines(const std::wstring& text) {
+    std::vector<std::wstring> lines(1);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\r' || text[i] == L'\n') {
+            if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+            lines.emplace_back();
+        } else {
+            lines.back() += text[i];
+        }
+    }
+    return lines;
+}
+
+}  // namespace
+
+BOOL GetTextMetricsW(HDC handle, LPTEXTMETRICW metrics) {
+    DeviceContext* dc = LookupDc(handle);
+    if (!dc || !metrics) return FALSE;
+    *metrics = FaceOf(dc).metrics;
+    return TRUE;
+}
+
+BOOL GetTextExtentPoint32W(HDC handle, LPCWSTR text, int count, LPSIZE size) {
+    DeviceContext* dc = LookupDc(handle);
+    if (!dc || !size || count < 0 || (!text && count > 0)) return FALSE;
+    FontFace& face = FaceOf(dc);
+    size->cx = count ? WidthOf(face, std::wstring(text, count)) : 0;
+    size->cy = face.metrics.tmHeight;
+    return TRUE;
+}
+
+BOOL TextOutW(HDC handle, int x, int y, LPCWSTR text, int count) {
+    DeviceContext* dc = LookupDc(handle);
+    if (!dc || count < 0 || (!text && count > 0)) return FALSE;
+    if (count > 0) DrawLine(dc, x, y, std::wstring(text, count), nullptr);
+    return TRUE;
+}
+
+int DrawTextW(HDC handle, LPCWSTR text, int count, LPRECT rect, UINT format) {
+    DeviceContext* dc = LookupDc(handle);
+    if (!dc || !rect || (!text && count != 0) || count < -1) return 0;
+    std::wstring all = count == -1 ? std::wstring(text) : std::wstring(text, count);
+    FontFace& face = FaceOf(dc);
+    const TEXTMETRICW& tm = face.metrics;
+    const LONG lineHeight = tm.tmHeight;
+    const bool single = format & DT_SINGLELINE;
+    const bool calculate = format & DT_CALCRECT;
+    const bool clipped = !(format & (DT_NOCLIP | DT_CALCRECT));
+    const RECT box = *rect;
+
+    std::vector<std::wstring> lines = single ? std::vector<std::wstring>{all} : SplitLines(all);
+    LONG y = box.top;
+    LONG widest = 0;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        std::wstring line = lines[i];
+        int underline = (format & DT_NOPREFIX) ? -1 : StripPrefixes(line);
+        LONG width = WidthOf(face, line);
+        if (single && (format & DT_END_ELLIPSIS) && width > box.right - box.left) {
+            EndEllipsis(face, line, box.right - box.left, &underline);
+            width = WidthOf(face, line);
+        }
+        LONG x = box.left;
+        if (format & DT_CENTER) {
+            x = (box.left + box.right - width) / 2;
+        } else if (format & DT_RIGHT) {
+            x = box.right - width;
+        }
+        if (single) {
+            if (format & DT_VCENTER) {
+                y = box.top + (box.bottom - box.top) / 2 - lineHeight / 2;
+            } else if (format & DT_BOTTOM) {
+                y = box.bottom - lineHeight;
+            }
+        }
+        widest = std::max(widest, width);
+        if (!calculate && !line.empty()) {
+            DrawLine(dc, x, y, line, clipped ? &box : nullptr);
+            if (underline >= 0) {
+                LONG from = x + WidthOf(face, line.substr(0, underline));
+                LONG to = x + WidthOf(face, line.substr(0, underline + 1));
+                DrawUnderline(dc, from, to, y + tm.tmAscent + 1, clipped ? &box : nullptr);
+            }
+        }
+        y += lineHeight;
+        if (clipped && i + 1 < lines.size() && y > box.bottom - lineHeight) break;
+    }
+    if (calculate) {
+        rect->right = box.left + widest;
+        rect->bottom = y;
+    }
+    return y - box.top;
+}

@@ -1,0 +1,220 @@
+// Lines, rectangles, copies and DC state, checked pixel by pixel.
+#include "tests/platform/GdiTestCanvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Pixels = std::set<std::pair<int, int>>;
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(255, 0, 0);
+
+void Line(HDC dc, int x1, int y1, int x2, int y2) {
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+}
+
+TEST(GdiDeviceContext, NewMemoryDcHasWindowsDefaults) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    ASSERT_NE(dc, nullptr);
+    EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 0));
+    EXPECT_EQ(GetBkColor(dc), kWhite);
+    EXPECT_EQ(GetBkMode(dc), OPAQUE);
+
+    HPEN pen = CreatePen(PS_SOLID, 1, kRed);
+    HBRUSH brush = CreateSolidBrush(kRed);
+    EXPECT_EQ(SelectObject(dc, pen), GetStockObject(BLACK_PEN));
+    EXPECT_EQ(SelectObject(dc, brush), GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(SelectObject(dc, GetStockObject(BLACK_PEN)), pen);
+    EXPECT_EQ(SelectObject(dc, GetStockObject(WHITE_BRUSH)), brush);
+
+    // The bitmap every new memory DC holds is one pixel: a bitmap selected in
+    // its place hands it back.
+    HDC other = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, 4, 4);
+    HGDIOBJ original = SelectObject(dc, bitmap);
+    EXPECT_NE(original, nullptr);
+    EXPECT_NE(original, bitmap);
+    EXPECT_EQ(SelectObject(dc, original), bitmap);
+
+    EXPECT_EQ(SetBkMode(dc, TRANSPARENT), OPAQUE);
+    EXPECT_EQ(SetTextColor(dc, kRed), RGB(0, 0, 0));
+    EXPECT_EQ(SetBkColor(dc, kRed), kWhite);
+
+    EXPECT_TRUE(DeleteObject(bitmap));
+    EXPECT_TRUE(DeleteObject(pen));
+    EXPECT_TRUE(DeleteObject(brush));
+    EXPECT_TRUE(DeleteDC(other));
+    EXPECT_TRUE(DeleteDC(dc));
+}
+
+TEST(GdiDeviceContext, StockObjectsAreStable) {
+    for (int stock : {WHITE_BRUSH, LTGRAY_BRUSH, BLACK_BRUSH, NULL_BRUSH, BLACK_PEN}) {
+        EXPECT_NE(GetStockObject(stock), nullptr) << stock;
+        EXPECT_EQ(GetStockObject(stock), GetStockObject(stock)) << stock;
+    }
+    EXPECT_NE(GetStockObject(WHITE_BRUSH), GetStockObject(BLACK_BRUSH));
+}
+
+TEST(GdiDrawing, FillRectExcludesRightAndBottom) {
+    GdiTestCanvas canvas(20, 20);
+    ASSERT_TRUE(canvas.valid());
+    RECT rect{2, 3, 10, 8};
+    HBRUSH red = CreateSolidBrush(kRed);
+    EXPECT_NE(FillRect(canvas.dc(), &rect, red), 0);
+    RECT ink = canvas.Ink();
+    EXPECT_EQ(ink.left, 2);
+    EXPECT_EQ(ink.top, 3);
+    EXPECT_EQ(ink.right, 10);
+    EXPECT_EQ(ink.bottom, 8);
+    EXPECT_EQ(GetPixel(canvas.dc(), 9, 7), kRed);
+
+    // The stock grey brush and the null brush.
+    RECT small{0, 0, 2, 2};
+    FillRect(canvas.dc(), &small, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+    EXPECT_EQ(GetPixel(canvas.dc(), 1, 1), RGB(192, 192, 192));
+    RECT other{12, 12, 15, 15};
+    FillRect(canvas.dc(), &other, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
+    EXPECT_EQ(GetPixel(canvas.dc(), 13, 13), kWhite);
+    DeleteObject(red);
+}
+
+TEST(GdiDrawing, HorizontalAndVerticalLinesLeaveOutTheEnd) {
+    GdiTestCanvas canvas(16, 16);
+    ASSERT_TRUE(canvas.valid());
+    Line(canvas.dc(), 2, 5, 8, 5);
+    EXPECT_EQ(canvas.Painted({0, 5, 16, 6}), (Pixels{{2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {7, 5}}));
+    Line(canvas.dc(), 4, 7, 4, 10);
+    EXPECT_EQ(canvas.Painted({4, 6, 5, 16}), (Pixels{{4, 7}, {4, 8}, {4, 9}}));
+    // The current position moves to the end point.
+    POINT previous{};
+    MoveToEx(canvas.dc(), 0, 0, &previous);
+    EXPECT_EQ(previous.x, 4);
+    EXPECT_EQ(previous.y, 10);
+}
+
+TEST(GdiDrawing, SlopedLinesFollowGdiTieRules) {
+    GdiTestCanvas canvas(16, 16);
+    ASSERT_TRUE(canvas.valid());
+    Line(canvas.dc(), 0, 0, 4, 2);
+    EXPECT_EQ(canvas.Painted({0, 0, 8, 4}), (Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}}));
+
+    canvas.Clear(kWhite);
+    Line(canvas.dc(), 4, 2, 0, 0);  // reversed: the same middle, the other end left out
+    EXPECT_EQ(canvas.Painted({0, 0, 8, 4}), (Pixels{{4, 2}, {3, 1}, {2, 1}, {1, 0}}));
+
+    canvas.Clear(kWhite);
+    Line(canvas.dc(), 10, 0, 8, 4);  // steep, going left
+    EXPECT_EQ(canvas.Painted({6, 0, 12, 6}), (Pixels{{10, 0}, {9, 1}, {9, 2}, {8, 3}}));
+
+    canvas.Clear(kWhite);
+    Line(canvas.dc(), 0, 10, 3, 7);  // diagonal upwards
+    EXPECT_EQ(canvas.Painted({0, 6, 6, 12}), (Pixels{{0, 10}, {1, 9}, {2, 8}}));
+}
+
+TEST(GdiDrawing, LinesAreClippedToTheBitmap) {
+    GdiTestCanvas canvas(10, 10);
+    ASSERT_TRUE(canvas.valid());
+    Line(canvas.dc(), -5, 5, 300000, 5);
+    EXPECT_EQ(canvas.Painted({0, 5, 10, 6}).size(), 10u);
+    Line(canvas.dc(), 20, -40, -30, 60);
+    EXPECT_FALSE(canvas.Painted({0, 0, 10, 10}).empty());
+}
+
+TEST(GdiDrawing, DashedOnePixelPenRepeatsEighteenOnSixOff) {
+    GdiTestCanvas canvas(64, 8);
+    ASSERT_TRUE(canvas.valid());
+    HPEN dashed = CreatePen(PS_DASH, 1, kRed);
+    HGDIOBJ old = SelectObject(canvas.dc(), dashed);
+    SetBkMode(canvas.dc(), TRANSPARENT);
+    Line(canvas.dc(), 0, 2, 50, 2);
+    for (int x = 0; x < 50; ++x) {
+        bool on = (x % 24) < 18;
+        EXPECT_EQ(GetPixel(canvas.dc(), x, 2), on ? kRed : kWhite) << x;
+    }
+    // With an opaque background the gaps take the background colour.
+    SetBkMode(canvas.dc(), OPAQUE);
+    SetBkColor(canvas.dc(), RGB(0, 0, 255));
+    Line(canvas.dc(), 0, 4, 30, 4);
+    EXPECT_EQ(GetPixel(canvas.dc(), 17, 4), kRed);
+    EXPECT_EQ(GetPixel(canvas.dc(), 18, 4), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(canvas.dc(), 24, 4), kRed);
+    SelectObject(canvas.dc(), old);
+    DeleteObject(dashed);
+}
+
+TEST(GdiDrawing, WidePenCoversTheLine) {
+    GdiTestCanvas canvas(20, 20);
+    ASSERT_TRUE(canvas.valid());
+    HPEN wide = CreatePen(PS_SOLID, 2, kRed);
+    HGDIOBJ old = SelectObject(canvas.dc(), wide);
+    Line(canvas.dc(), 10, 15, 10, 5);
+    SelectObject(canvas.dc(), old);
+    DeleteObject(wide);
+    RECT ink = canvas.Ink();
+    EXPECT_GE(ink.right - ink.left, 2);
+    EXPECT_LE(ink.right - ink.left, 3);
+    EXPECT_EQ(GetPixel(canvas.dc(), 10, 10), kRed);
+}
+
+TEST(GdiDrawing, RectangleOutlinesWithPenAndFillsWithBrush) {
+    GdiTestCanvas canvas(12, 12);
+    ASSERT_TRUE(canvas.valid());
+    HBRUSH red = CreateSolidBrush(kRed);
+    HGDIOBJ old = SelectObject(canvas.dc(), red);
+    EXPECT_TRUE(Rectangle(canvas.dc(), 2, 2, 8, 6));
+    SelectObject(canvas.dc(), old);
+    DeleteObject(red);
+    for (int y = 0; y < 12; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            bool border = (x >= 2 && x <= 7 && (y == 2 || y == 5)) || (y >= 2 && y <= 5 && (x == 2 || x == 7));
+            bool inside = x > 2 && x < 7 && y > 2 && y < 5;
+            COLORREF expected = border ? RGB(0, 0, 0) : inside ? kRed : kWhite;
+            EXPECT_EQ(GetPixel(canvas.dc(), x, y), expected) << x << "," << y;
+        }
+    }
+}
+
+TEST(GdiDrawing, BitBltCopiesWhatExistsInTheSource) {
+    GdiTestCanvas target(20, 20);
+    GdiTestCanvas source(6, 6);
+    ASSERT_TRUE(target.valid() && source.valid());
+    source.Clear(kRed);
+    for (int x = 0; x < 6; ++x) {
+        RECT cell{x, 0, x + 1, 1};
+        HBRUSH brush = CreateSolidBrush(RGB(x * 40, 0, 255));
+        FillRect(source.dc(), &cell, brush);
+        DeleteObject(brush);
+    }
+    EXPECT_TRUE(BitBlt(target.dc(), 4, 5, 10, 10, source.dc(), 2, 0, SRCCOPY));
+    // Source columns 2..5 exist, so four columns arrive, at x 4..7, rows 5..10.
+    RECT ink = target.Ink();
+    EXPECT_EQ(ink.left, 4);
+    EXPECT_EQ(ink.top, 5);
+    EXPECT_EQ(ink.right, 8);
+    EXPECT_EQ(ink.bottom, 11);
+    EXPECT_EQ(GetPixel(target.dc(), 4, 5), RGB(80, 0, 255));
+    EXPECT_EQ(GetPixel(target.dc(), 7, 5), RGB(200, 0, 255));
+    EXPECT_EQ(GetPixel(target.dc(), 7, 6), kRed);
+
+    // Within one bitmap, overlapping.
+    EXPECT_TRUE(BitBlt(target.dc(), 5, 5, 4, 1, target.dc(), 4, 5, SRCCOPY));
+    EXPECT_EQ(GetPixel(target.dc(), 5, 5), RGB(80, 0, 255));
+    EXPECT_EQ(GetPixel(target.dc(), 8, 5), RGB(200, 0, 255));
+}
+
+TEST(GdiRectangles, IntersectRect) {
+    RECT a, b, out;
+    SetRect(&a, 0, 0, 10, 10);
+    SetRect(&b, 5, 5, 20, 20);
+    EXPECT_TRUE(IntersectRect(&out, &a, &b));
+    EXPECT_EQ(out.left, 5);
+    EXPECT_EQ(out.bottom, 10);
+    SetRect(&b, 10, 0, 20, 10);  // touching only
+    EXPECT_FALSE(IntersectRect(&out, &a, &b));
+    EXPECT_EQ(out.left, 0);
+    EXPECT_EQ(out.right, 0);
+    EXPECT_EQ(out.bottom, 0);
+}
+
+}  // namespace
