@@ -1,0 +1,46 @@
+#pragma once
+
+#include "gdi/IdGenerator.h"
+#include "platform/win32.h"
+
+#include <cstdint>
+#include <vector>
+
+// Shares one GDI pen per (colour, style, width) among its holders.
+// INT_MAX is "no pen".
+class PenCache {
+public:
+    static constexpr int32_t kNoPen = INT32_MAX;
+    // The one dashed pen the program draws with (the rays' extensions).
+    static constexpr COLORREF kDashedColour = 0x213EDE;
+
+    static PenCache& Instance();
+
+    explicit PenCache(IdGenerator& ids);
+    ~PenCache();  // deletes every pen still listed, whatever its count
+    PenCache(const PenCache&) = delete;
+    PenCache& operator=(const PenCache&) = delete;
+
+    int32_t Acquire(COLORREF colour, int style, int width);
+    bool Release(int32_t id);
+    HPEN Handle(int32_t id) const;
+    size_t Size() const { return entries_.size(); }
+
+private:
+    struct Entry {
+        int32_t id;
+        HPEN pen;
+        int32_t refCount;
+        COLORREF colour;
+        int32_t style;
+        int32_t width;
+    };
+
+    IdGenerator& ids_;
+    std::vector<Entry> entries_;
+};
+
+int32_t AcquirePen(COLORREF colour, int width);
+int32_t AcquireDashedPen();
+bool ReleasePen(int32_t id);
+HPEN PenHandle(int32_t id);

@@ -1,0 +1,61 @@
+#include "gdi/BrushCache.h"
+#include "gdi/FontCache.h"
+#include "gdi/PenCache.h"
+#include "platform/testing/TestPlatform.h"
+
+#include <gtest/gtest.h>
+
+using kytest::GdiKind;
+
+namespace {
+
+constexpr const char* kNoInjection = "the real GDI cannot be made to fail on request";
+
+}  // namespace
+
+TEST(CacheFailure, AFailedPenOrBrushSpendsAnIdentifierAFailedFontDoesNot)
+{
+    IdGenerator ids;
+    PenCache pens(ids);
+    BrushCache brushes(ids);
+    FontCache fonts(ids);
+
+    if (!kytest::FailNextGdiCreations(GdiKind::Pen, 1))
+        GTEST_SKIP() << kNoInjection;
+    EXPECT_EQ(pens.Acquire(RGB(1, 2, 3), PS_SOLID, 1), PenCache::kNoPen);  // spent 1
+    EXPECT_EQ(pens.Size(), 0u);
+
+    ASSERT_TRUE(kytest::FailNextGdiCreations(GdiKind::Brush, 1));
+    EXPECT_EQ(brushes.Acquire(RGB(1, 2, 3)), BrushCache::kNoBrush);  // spent 2
+    EXPECT_EQ(brushes.Size(), 0u);
+
+    ASSERT_TRUE(kytest::FailNextGdiCreations(GdiKind::Font, 1));
+    EXPECT_EQ(fonts.Acquire(18, L"宋体", FW_NORMAL), FontCache::kNoFont);  // spent none
+    EXPECT_EQ(fonts.Size(), 0u);
+
+    // Nothing of the failures was listed: the same requests now create.
+    EXPECT_EQ(fonts.Acquire(18, L"宋体", FW_NORMAL), 3);
+    EXPECT_EQ(pens.Acquire(RGB(1, 2, 3), PS_SOLID, 1), 4);
+    EXPECT_EQ(brushes.Acquire(RGB(1, 2, 3)), 5);
+}
+
+TEST(CacheTeardown, DeletesEveryListedObjectWhateverItsCount)
+{
+    const unsigned before = kytest::LiveGdiObjectCount();
+    {
+        IdGenerator ids;
+        PenCache pens(ids);
+        BrushCache brushes(ids);
+        FontCache fonts(ids);
+        for (int holder = 0; holder < 3; ++holder) {
+            pens.Acquire(RGB(10, 20, 30), PS_SOLID, 2);
+            pens.Acquire(PenCache::kDashedColour, PS_DASH, 1);
+            brushes.Acquire(RGB(200, 200, 200));
+            fonts.Acquire(12, L"宋体", FW_BOLD);
+        }
+        const int32_t released = fonts.Acquire(28, L"楷体", FW_NORMAL);
+        fonts.Release(released);
+        EXPECT_EQ(kytest::LiveGdiObjectCount(), before + 4);
+    }
+    EXPECT_EQ(kytest::LiveGdiObjectCount(), before);
+}
