@@ -1,0 +1,265 @@
+// GDI+ pictures: decoding PNG from memory streams and files, refusing broken
+// data cleanly, cloning areas and drawing scaled with alpha onto a DC.
+#include "tests/platform/GdiTestCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+using namespace Gdiplus;
+
+// 8 x 4 pixels with alpha: the left half opaque red, the right half blue at
+// alpha 128.
+const unsigned char kTwoHalves[] = {
+    0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48, 0x44, 0x52,
+    0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x04, 0x08, 0x06, 0x00, 0x00, 0x00, 0xb3, 0xcd, 0x7e,
+    0xf0, 0x00, 0x00, 0x00, 0x15, 0x49, 0x44, 0x41, 0x54, 0x78, 0xda, 0x63, 0xf8, 0xcf, 0xc0, 0xf0,
+    0x1f, 0x19, 0x03, 0x51, 0x03, 0x0a, 0xa6, 0xbd, 0x02, 0x00, 0x90, 0x7e, 0x37, 0xd1, 0x23, 0xd3,
+    0x4d, 0x9c, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82,
+};
+const unsigned char kOpaqueGreen[] = {
+    0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48, 0x44, 0x52,
+    0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x02, 0x08, 0x02, 0x00, 0x00, 0x00, 0x12, 0x16, 0xf1,
+    0x4d, 0x00, 0x00, 0x00, 0x0f, 0x49, 0x44, 0x41, 0x54, 0x78, 0xda, 0x63, 0x60, 0x68, 0x60, 0x80,
+    0x22, 0x38, 0x0b, 0x00, 0x1e, 0x14, 0x03, 0x01, 0xfa, 0x61, 0x42, 0x35, 0x00, 0x00, 0x00, 0x00,
+    0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82,
+};
+
+const size_t kIdatLengthAt = 33;  // the IDAT chunk follows the 25-byte IHDR chunk
+
+uint32_t Crc32(const unsigned char* data, size_t size) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// The picture with its compressed data replaced by garbage, the chunk's
+// checksum kept valid so that only decompression can notice.
+std::vector<unsigned char> Corrupted() {
+    std::vector<unsigned char> bytes(kTwoHalves, kTwoHalves + sizeof kTwoHalves);
+    size_t length = (size_t(bytes[kIdatLengthAt]) << 24) | (size_t(bytes[kIdatLengthAt + 1]) << 16) |
+                    (size_t(bytes[kIdatLengthAt + 2]) << 8) | bytes[kIdatLengthAt + 3];
+    unsigned char* type = bytes.data() + kIdatLengthAt + 4;
+    for (size_t i = 0; i < length; ++i) type[4 + i] = static_cast<unsigned char>(0xA5 ^ (i * 37));
+    uint32_t crc = Crc32(type, length + 4);
+    unsigned char* end = type + 4 + length;
+    end[0] = crc >> 24;
+    end[1] = (crc >> 16) & 0xFF;
+    end[2] = (crc >> 8) & 0xFF;
+    end[3] = crc & 0xFF;
+    return bytes;
+}
+
+class GdiplusTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GdiplusStartupInput input;
+        ASSERT_EQ(GdiplusStartup(&token_, &input, nullptr), Ok);
+    }
+    void TearDown() override { GdiplusShutdown(token_); }
+
+    // Decodes through a stream over a movable block, as the program does.
+    Status Decode(const unsigned char* bytes, size_t size, GpBitmap** bitmap) {
+        *bitmap = nullptr;
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+        if (!block) return OutOfMemory;
+        void* data = GlobalLock(block);
+        std::memcpy(data, bytes, size);
+        IStream* stream = nullptr;
+        EXPECT_EQ(CreateStreamOnHGlobal(block, FALSE, &stream), S_OK);
+        Status status = DllExports::GdipCreateBitmapFromStream(stream, bitmap);
+        stream->Release();
+        GlobalUnlock(block);
+        blocks_.push_back(block);
+        return status;
+    }
+
+    void Draw(HDC dc, GpImage* image, int x, int y, int w, int h, int sx, int sy, int sw, int sh) {
+        GpGraphics* graphics = nullptr;
+        ASSERT_EQ(DllExports::GdipCreateFromHDC(dc, &graphics), Ok);
+        EXPECT_EQ(DllExports::GdipDrawImageRectRectI(graphics, image, x, y, w, h, sx, sy, sw, sh, UnitPixel,
+                                                     nullptr, nullptr, nullptr),
+                  Ok);
+        EXPECT_EQ(DllExports::GdipDeleteGraphics(graphics), Ok);
+    }
+
+    void FreeBlocks() {
+        for (HGLOBAL block : blocks_) GlobalFree(block);
+        blocks_.clear();
+    }
+
+    ULONG_PTR token_ = 0;
+    std::vector<HGLOBAL> blocks_;
+};
+
+void ExpectNear(COLORREF actual, COLORREF expected, int tolerance, const char* where) {
+    EXPECT_NEAR(GetRValue(actual), GetRValue(expected), tolerance) << where;
+    EXPECT_NEAR(GetGValue(actual), GetGValue(expected), tolerance) << where;
+    EXPECT_NEAR(GetBValue(actual), GetBValue(expected), tolerance) << where;
+}
+
+TEST_F(GdiplusTest, DecodesSizeAndFormat) {
+    GpBitmap* bitmap = nullptr;
+    ASSERT_EQ(Decode(kTwoHalves, sizeof kTwoHalves, &bitmap), Ok);
+    ASSERT_NE(bitmap, nullptr);
+    UINT width = 0, height = 0;
+    PixelFormat format = 0;
+    EXPECT_EQ(DllExports::GdipGetImageWidth(bitmap, &width), Ok);
+    EXPECT_EQ(DllExports::GdipGetImageHeight(bitmap, &height), Ok);
+    EXPECT_EQ(DllExports::GdipGetImagePixelFormat(bitmap, &format), Ok);
+    EXPECT_EQ(width, 8u);
+    EXPECT_EQ(height, 4u);
+    EXPECT_EQ(format, PixelFormat32bppARGB);
+    EXPECT_TRUE(format & PixelFormatAlpha);
+    EXPECT_EQ(DllExports::GdipDisposeImage(bitmap), Ok);
+
+    ASSERT_EQ(Decode(kOpaqueGreen, sizeof kOpaqueGreen, &bitmap), Ok);
+    EXPECT_EQ(DllExports::GdipGetImagePixelFormat(bitmap, &format), Ok);
+    EXPECT_FALSE(format & PixelFormatAlpha);
+    EXPECT_EQ(DllExports::GdipDisposeImage(bitmap), Ok);
+    FreeBlocks();
+}
+
+TEST_F(GdiplusTest, BrokenDataFailsCleanly) {
+    GpBitmap* bitmap = nullptr;
+    std::vector<unsigned char> corrupt = Corrupted();
+    EXPECT_NE(Decode(corrupt.data(), corrupt.size(), &bitmap), Ok);
+    EXPECT_EQ(bitmap, nullptr);
+    EXPECT_NE(Decode(kTwoHalves, sizeof kTwoHalves / 2, &bitmap), Ok);
+    EXPECT_EQ(bitmap, nullptr);
+    const unsigned char text[] = "not a picture at all";
+    EXPECT_NE(Decode(text, sizeof text, &bitmap), Ok);
+    EXPECT_EQ(bitmap, nullptr);
+    FreeBlocks();
+
+    EXPECT_EQ(DllExports::GdipCreateBitmapFromStream(nullptr, &bitmap), InvalidParameter);
+    EXPECT_EQ(DllExports::GdipCreateBitmapFromFile(nullptr, &bitmap), InvalidParameter);
+    bitmap = nullptr;
+    EXPECT_NE(DllExports::GdipCreateBitmapFromFile(L"no-such-picture.png", &bitmap), Ok);
+    EXPECT_EQ(bitmap, nullptr);
+    UINT width = 0;
+    EXPECT_EQ(DllExports::GdipGetImageWidth(nullptr, &width), InvalidParameter);
+    EXPECT_EQ(DllExports::GdipDisposeImage(nullptr), InvalidParameter);
+    GpGraphics* graphics = nullptr;
+    EXPECT_EQ(DllExports::GdipCreateFromHDC(nullptr, &graphics), OutOfMemory);
+    EXPECT_EQ(DllExports::GdipDeleteGraphics(nullptr), InvalidParameter);
+}
+
+TEST_F(GdiplusTest, LoadsFromAFile) {
+    const char* name = "gdiplus-conformance.png";
+    FILE* file = std::fopen(name, "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(kTwoHalves, 1, sizeof kTwoHalves, file);
+    std::fclose(file);
+    GpBitmap* bitmap = nullptr;
+    EXPECT_EQ(DllExports::GdipCreateBitmapFromFile(L"gdiplus-conformance.png", &bitmap), Ok);
+    UINT width = 0;
+    EXPECT_EQ(DllExports::GdipGetImageWidth(bitmap, &width), Ok);
+    EXPECT_EQ(width, 8u);
+    EXPECT_EQ(DllExports::GdipDisposeImage(bitmap), Ok);
+    std::remove(name);
+}
+
+TEST_F(GdiplusTest, ClonesAnAreaWithinTheBitmapOnly) {
+    GpBitmap* bitmap = nullptr;
+    ASSERT_EQ(Decode(kTwoHalves, sizeof kTwoHalves, &bitmap), Ok);
+    GpBitmap* clone = nullptr;
+    ASSERT_EQ(DllExports::GdipCloneBitmapAreaI(4, 0, 4, 4, PixelFormat32bppARGB, bitmap, &clone), Ok);
+    UINT width = 0, height = 0;
+    DllExports::GdipGetImageWidth(clone, &width);
+    DllExports::GdipGetImageHeight(clone, &height);
+    EXPECT_EQ(width, 4u);
+    EXPECT_EQ(height, 4u);
+    GpBitmap* refused = nullptr;
+    EXPECT_EQ(DllExports::GdipCloneBitmapAreaI(5, 0, 4, 4, PixelFormat32bppARGB, bitmap, &refused),
+              InvalidParameter);
+    EXPECT_EQ(DllExports::GdipCloneBitmapAreaI(-1, 0, 4, 4, PixelFormat32bppARGB, bitmap, &refused),
+              InvalidParameter);
+
+    // The clone outlives its original.
+    EXPECT_EQ(DllExports::GdipDisposeImage(bitmap), Ok);
+    GdiTestCanvas canvas(8, 8);
+    ASSERT_TRUE(canvas.valid());
+    Draw(canvas.dc(), clone, 0, 0, 4, 4, 0, 0, 4, 4);
+    ExpectNear(GetPixel(canvas.dc(), 2, 2), RGB(127, 127, 255), 2, "clone");
+    EXPECT_EQ(DllExports::GdipDisposeImage(clone), Ok);
+    FreeBlocks();
+}
+
+TEST_F(GdiplusTest, DrawsUnscaledAndScaledBlendedOverTheDc) {
+    GpBitmap* bitmap = nullptr;
+    ASSERT_EQ(Decode(kTwoHalves, sizeof kTwoHalves, &bitmap), Ok);
+    GdiTestCanvas canvas(64, 48);
+    ASSERT_TRUE(canvas.valid());
+    const COLORREF white = RGB(255, 255, 255);
+    const COLORREF red = RGB(255, 0, 0);
+    const COLORREF blended = RGB(127, 127, 255);
+
+    Draw(canvas.dc(), bitmap, 2, 2, 8, 4, 0, 0, 8, 4);
+    EXPECT_EQ(GetPixel(canvas.dc(), 2, 2), red);
+    EXPECT_EQ(GetPixel(canvas.dc(), 5, 5), red);
+    ExpectNear(GetPixel(canvas.dc(), 6, 2), blended, 2, "unscaled blend");
+    ExpectNear(GetPixel(canvas.dc(), 9, 5), blended, 2, "unscaled corner");
+    EXPECT_EQ(GetPixel(canvas.dc(), 10, 2), white);
+    EXPECT_EQ(GetPixel(canvas.dc(), 2, 6), white);
+
+    // Doubled: the picture fills exactly its destination rectangle.
+    canvas.Clear(white);
+    Draw(canvas.dc(), bitmap, 20, 10, 16, 8, 0, 0, 8, 4);
+    RECT ink = canvas.Ink();
+    EXPECT_EQ(ink.left, 20);
+    EXPECT_EQ(ink.top, 10);
+    EXPECT_EQ(ink.right, 36);
+    EXPECT_EQ(ink.bottom, 18);
+    ExpectNear(GetPixel(canvas.dc(), 23, 13), red, 2, "scaled red");
+    ExpectNear(GetPixel(canvas.dc(), 32, 13), blended, 3, "scaled blend");
+
+    // A part of the source, squeezed.
+    canvas.Clear(white);
+    Draw(canvas.dc(), bitmap, 40, 30, 2, 8, 4, 0, 4, 4);
+    ExpectNear(GetPixel(canvas.dc(), 40, 33), blended, 3, "part");
+    ExpectNear(GetPixel(canvas.dc(), 41, 34), blended, 3, "part");
+    EXPECT_EQ(GetPixel(canvas.dc(), 39, 33), white);
+    EXPECT_EQ(GetPixel(canvas.dc(), 42, 33), white);
+
+    EXPECT_EQ(DllExports::GdipDisposeImage(bitmap), Ok);
+    FreeBlocks();
+}
+
+TEST(GlobalMemory, MovableBlocksAndStreams) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 10);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(GlobalSize(block), 10u);
+    auto* data = static_cast<char*>(GlobalLock(block));
+    ASSERT_NE(data, nullptr);
+    std::memcpy(data, "0123456789", 10);
+    EXPECT_FALSE(GlobalUnlock(block));
+
+    IStream* stream = nullptr;
+    ASSERT_EQ(CreateStreamOnHGlobal(block, FALSE, &stream), S_OK);
+    char buffer[16] = {};
+    ULONG read = 0;
+    EXPECT_EQ(stream->Read(buffer, 4, &read), S_OK);
+    EXPECT_EQ(read, 4u);
+    EXPECT_EQ(std::memcmp(buffer, "0123", 4), 0);
+    EXPECT_EQ(stream->Read(buffer, 16, &read), S_OK);
+    EXPECT_EQ(read, 6u);
+    EXPECT_EQ(stream->Release(), 0u);
+    // The stream did not own the block: it is still there.
+    EXPECT_EQ(GlobalSize(block), 10u);
+    EXPECT_EQ(GlobalFree(block), nullptr);
+
+    EXPECT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, nullptr), E_INVALIDARG);
+    EXPECT_TRUE(IsBadReadPtr(nullptr, 1));
+    EXPECT_FALSE(IsBadReadPtr(buffer, sizeof buffer));
+}
+
+}  // namespace
