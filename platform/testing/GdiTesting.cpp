@@ -1,0 +1,25 @@
+// Census and failure injection of our own GDI, for tests.
+#ifndef _WIN32
+
+#include "platform/testing/TestPlatform.h"
+
+#include "platform/gdi/GdiObjects.h"
+
+namespace kytest {
+
+unsigned LiveGdiObjectCount() { return platform::gdi::LiveObjectCount(); }
+
+bool FailNextGdiCreations(GdiKind kind, int count) {
+    using platform::gdi::Kind;
+    switch (kind) {
+        case GdiKind::Pen: return platform::gdi::FailNextCreations(Kind::Pen, count);
+        case GdiKind::Brush: return platform::gdi::FailNextCreations(Kind::Brush, count);
+        case GdiKind::Font: return platform::gdi::FailNextCreations(Kind::Font, count);
+        case GdiKind::Bitmap: return platform::gdi::FailNextCreations(Kind::Bitmap, count);
+    }
+    return false;
+}
+
+}  // namespace kytest
+
+#endif
