@@ -93,11 +93,31 @@ RECT RasterizeLine(const PixelTarget& target, POINT from, POINT to, const LineSt
         return EmptyRect();
     }
 
+    const RECT& clip = target.clip;
+    const bool unclipped = box.left >= clip.left && box.right <= clip.right && box.top >= clip.top &&
+                           box.bottom <= clip.bottom;
+    if (solid && unclipped) {
+        // The common case, kept free of per-pixel tests.
+        uint32_t* pixel = target.pixels + int64_t(from.y) * target.stride + from.x;
+        const ptrdiff_t majorStep = xMajor ? xStep : yStep * ptrdiff_t(target.stride);
+        const ptrdiff_t minorStep = xMajor ? yStep * ptrdiff_t(target.stride) : xStep;
+        for (int64_t i = 0; i < major; ++i) {
+            *pixel = style.colour;
+            if (error + bias > 0) {
+                pixel += minorStep;
+                error += errorDiagonal;
+            } else {
+                error += errorStraight;
+            }
+            pixel += majorStep;
+        }
+        return box;
+    }
+
     const Pattern pattern = PatternOf(style.style);
     int dash = 0;
     int64_t x = from.x;
     int64_t y = from.y;
-    const RECT& clip = target.clip;
     for (int64_t i = 0; i < major; ++i) {
         // Once past the clip in the direction of travel nothing more shows.
         if ((xStep > 0 ? x >= clip.right : x < clip.left) ||

@@ -1,0 +1,158 @@
+// The drawing costs one frame of the lens scene is made of: a long
+// one-pixel line, a candle picture scaled into its place and one line of
+// Chinese status text.
+#include "platform/win32.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+uint32_t Crc32(const unsigned char* data, size_t size) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+void PutBigEndian(std::vector<unsigned char>& out, uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<unsigned char>(value >> shift));
+}
+
+void PutChunk(std::vector<unsigned char>& out, const char* type, const std::vector<unsigned char>& data) {
+    PutBigEndian(out, static_cast<uint32_t>(data.size()));
+    std::vector<unsigned char> body(type, type + 4);
+    body.insert(body.end(), data.begin(), data.end());
+    out.insert(out.end(), body.begin(), body.end());
+    PutBigEndian(out, Crc32(body.data(), body.size()));
+}
+
+// A candle-sized RGBA picture with a soft alpha gradient, stored without
+// compression (zlib "stored" blocks), so no encoder library is needed.
+std::vector<unsigned char> CandlePng(int width, int height) {
+    std::vector<unsigned char> raw;
+    for (int y = 0; y < height; ++y) {
+        raw.push_back(0);
+        for (int x = 0; x < width; ++x) {
+            raw.insert(raw.end(), {static_cast<unsigned char>(200 + x % 50), static_cast<unsigned char>(y % 256),
+                                   40, static_cast<unsigned char>((x * 255) / width)});
+        }
+    }
+    std::vector<unsigned char> zlib{0x78, 0x01};
+    uint32_t a = 1, b = 0;
+    for (unsigned char byte : raw) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    for (size_t at = 0; at < raw.size(); at += 65535) {
+        size_t length = std::min<size_t>(65535, raw.size() - at);
+        zlib.push_back(at + length == raw.size() ? 1 : 0);
+        zlib.push_back(length & 0xFF);
+        zlib.push_back(length >> 8);
+        zlib.push_back(~length & 0xFF);
+        zlib.push_back((~length >> 8) & 0xFF);
+        zlib.insert(zlib.end(), raw.begin() + at, raw.begin() + at + length);
+    }
+    PutBigEndian(zlib, (b << 16) | a);
+
+    std::vector<unsigned char> png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    std::vector<unsigned char> header;
+    PutBigEndian(header, width);
+    PutBigEndian(header, height);
+    header.insert(header.end(), {8, 6, 0, 0, 0});
+    PutChunk(png, "IHDR", header);
+    PutChunk(png, "IDAT", zlib);
+    PutChunk(png, "IEND", {});
+    return png;
+}
+
+// A back buffer the size of the scene.
+struct Frame {
+    Frame() {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = 1000;
+        info.bmiHeader.biHeight = -576;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        dc = CreateCompatibleDC(nullptr);
+        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        old = SelectObject(dc, bitmap);
+        RECT all{0, 0, 1000, 576};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    ~Frame() {
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ old;
+};
+
+void Line300(benchmark::State& state) {
+    Frame frame;
+    for (auto _ : state) {
+        MoveToEx(frame.dc, 380, 190, nullptr);
+        LineTo(frame.dc, 680, 430);  // 300 pixels along its major axis
+    }
+}
+BENCHMARK(Line300);
+
+void ScaledCandle(benchmark::State& state) {
+    Frame frame;
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    std::vector<unsigned char> png = CandlePng(50, 170);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, png.size());
+    std::memcpy(GlobalLock(block), png.data(), png.size());
+    GlobalUnlock(block);
+    IStream* stream = nullptr;
+    CreateStreamOnHGlobal(block, FALSE, &stream);
+    Gdiplus::GpBitmap* candle = nullptr;
+    if (Gdiplus::DllExports::GdipCreateBitmapFromStream(stream, &candle) != Gdiplus::Ok) {
+        state.SkipWithError("the candle picture did not decode");
+    }
+    stream->Release();
+    for (auto _ : state) {
+        Gdiplus::GpGraphics* graphics = nullptr;
+        Gdiplus::DllExports::GdipCreateFromHDC(frame.dc, &graphics);
+        Gdiplus::DllExports::GdipDrawImageRectRectI(graphics, candle, 368, 190, 24, 80, 0, 0, 50, 170,
+                                                    Gdiplus::UnitPixel, nullptr, nullptr, nullptr);
+        Gdiplus::DllExports::GdipDeleteGraphics(graphics);
+    }
+    Gdiplus::DllExports::GdipDisposeImage(candle);
+    GlobalFree(block);
+    Gdiplus::GdiplusShutdown(token);
+}
+BENCHMARK(ScaledCandle);
+
+void CjkStatusLine(benchmark::State& state) {
+    Frame frame;
+    LOGFONTW logFont{};
+    logFont.lfHeight = 18;
+    logFont.lfWeight = FW_NORMAL;
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    std::wcscpy(logFont.lfFaceName, L"宋体");
+    HFONT font = CreateFontIndirectW(&logFont);
+    HGDIOBJ old = SelectObject(frame.dc, font);
+    SetBkMode(frame.dc, TRANSPARENT);
+    const wchar_t* line = L"物距（u）：15.00 厘米，像距（v）：30.00 厘米";
+    RECT rect{20, 480, 620, 505};
+    for (auto _ : state) DrawTextW(frame.dc, line, -1, &rect, DT_SINGLELINE);
+    SelectObject(frame.dc, old);
+    DeleteObject(font);
+}
+BENCHMARK(CjkStatusLine);
+
+}  // namespace
+
+BENCHMARK_MAIN();
