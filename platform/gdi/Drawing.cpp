@@ -17,9 +17,21 @@ PixelTarget TargetOf(DeviceContext* dc) {
     return {pixels, stride, dc->clip};
 }
 
-POINT ToSurface(const DeviceContext* dc, int x, int y) { return {x + dc->origin.x, y + dc->origin.y}; }
+// Coordinates far outside any surface are pulled in first, so that no sum
+// below can overflow; nothing that far out is ever visible.
+constexpr int kFarAway = 1 << 28;
+
+int Near(int64_t value) { return static_cast<int>(std::clamp<int64_t>(value, -kFarAway, kFarAway)); }
+
+POINT ToSurface(const DeviceContext* dc, int x, int y) {
+    return {Near(int64_t(x) + dc->origin.x), Near(int64_t(y) + dc->origin.y)};
+}
 
 RECT Normalized(int left, int top, int right, int bottom) {
+    left = Near(left);
+    top = Near(top);
+    right = Near(right);
+    bottom = Near(bottom);
     return {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
 }
 
@@ -153,6 +165,10 @@ BOOL BitBlt(HDC destHandle, int x, int y, int width, int height, HDC sourceHandl
     DeviceContext* source = LookupDc(sourceHandle);
     if (!dest || !source || rop != SRCCOPY) return FALSE;
     if (width <= 0 || height <= 0) return TRUE;
+    width = Near(width);
+    height = Near(height);
+    x = Near(x);
+    y = Near(y);
     // Only pixels that exist in the source are copied; the rest of the
     // destination stays as it was.
     POINT from = ToSurface(source, sourceX, sourceY);

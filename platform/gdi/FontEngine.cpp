@@ -49,6 +49,7 @@ const char kFontRules[] = R"(<?xml version="1.0"?>
 constexpr size_t kLayoutCacheSize = 64;
 constexpr int kDefaultCellHeight = 16;
 constexpr double kProbeSize = 1000.0;
+constexpr LONG kLargestHeight = 16384;  // pango keeps sizes in 22.10 fixed point
 
 struct Engine {
     PangoFontMap* map = nullptr;
@@ -134,7 +135,8 @@ FontFace::FontFace(const LOGFONTW& logFont) {
     // negative one as the em size. For a cell of N the em is
     // N * upem / (winAscent + winDescent); a probe at a large size gives the
     // same ratio without reading the font tables.
-    const int cell = logFont.lfHeight == 0 ? kDefaultCellHeight : logFont.lfHeight;
+    const int cell = logFont.lfHeight == 0 ? kDefaultCellHeight
+                                            : std::clamp<LONG>(logFont.lfHeight, -kLargestHeight, kLargestHeight);
     double em = -static_cast<double>(cell);
     double ascent = 0;
     double descent = 0;

@@ -118,7 +118,28 @@ RECT RasterizeLine(const PixelTarget& target, POINT from, POINT to, const LineSt
     int dash = 0;
     int64_t x = from.x;
     int64_t y = from.y;
-    for (int64_t i = 0; i < major; ++i) {
+    // Jump straight to where the major coordinate enters the clip. After m
+    // major steps the line has taken n = ceil((2m minor + bias - major) /
+    // 2 major) minor steps, and the error term follows from both.
+    const int64_t start = xMajor ? x : y;
+    const int64_t step = xMajor ? xStep : yStep;
+    const int64_t low = xMajor ? clip.left : clip.top;
+    const int64_t high = (xMajor ? clip.right : clip.bottom) - 1;
+    int64_t skip = step > 0 ? low - start : start - high;
+    skip = std::clamp<int64_t>(skip, 0, major);
+    if (skip > 0) {
+        const int64_t n = (2 * skip * minor + bias + major - 1) / (2 * major);
+        error = 2 * minor - major + 2 * skip * minor - 2 * n * major;
+        if (xMajor) {
+            x += skip * xStep;
+            y += n * yStep;
+        } else {
+            y += skip * yStep;
+            x += n * xStep;
+        }
+        dash = static_cast<int>(skip % pattern.period);
+    }
+    for (int64_t i = skip; i < major; ++i) {
         // Once past the clip in the direction of travel nothing more shows.
         if ((xStep > 0 ? x >= clip.right : x < clip.left) ||
             (yStep > 0 ? y >= clip.bottom : y < clip.top)) {

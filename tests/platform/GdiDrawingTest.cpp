@@ -203,6 +203,37 @@ TEST(GdiDrawing, BitBltCopiesWhatExistsInTheSource) {
     EXPECT_EQ(GetPixel(target.dc(), 8, 5), RGB(200, 0, 255));
 }
 
+TEST(GdiDrawing, LinesStartingOffTheBitmapKeepTheirPixels) {
+    // The same lines drawn whole on a wide bitmap and shifted so that they
+    // start off a narrow one must light the same pixels where both exist.
+    const POINT lines[][2] = {{{-25, 3}, {30, 20}}, {{30, 21}, {-40, 2}}, {{-7, 39}, {12, -30}},
+                              {{-60, 0}, {35, 33}}, {{-3, -50}, {9, 39}}};
+    for (const auto& line : lines) {
+        GdiTestCanvas narrow(40, 40);
+        GdiTestCanvas wide(140, 140);
+        ASSERT_TRUE(narrow.valid() && wide.valid());
+        Line(narrow.dc(), line[0].x, line[0].y, line[1].x, line[1].y);
+        Line(wide.dc(), line[0].x + 100, line[0].y + 100, line[1].x + 100, line[1].y + 100);
+        Pixels expected;
+        for (const auto& [x, y] : wide.Painted({100, 100, 140, 140})) expected.insert({x - 100, y - 100});
+        EXPECT_EQ(narrow.Painted({0, 0, 40, 40}), expected) << line[0].x << "," << line[0].y;
+    }
+}
+
+TEST(GdiDrawing, ExtremeCoordinatesAreHarmless) {
+    GdiTestCanvas canvas(10, 10);
+    ASSERT_TRUE(canvas.valid());
+    const int huge = 2147483647;
+    Line(canvas.dc(), -huge - 1, -huge - 1, huge, huge);
+    RECT all{-huge - 1, -huge - 1, huge, huge};
+    HBRUSH red = CreateSolidBrush(kRed);
+    EXPECT_NE(FillRect(canvas.dc(), &all, red), 0);
+    EXPECT_EQ(GetPixel(canvas.dc(), 9, 9), kRed);
+    DeleteObject(red);
+    EXPECT_TRUE(Rectangle(canvas.dc(), -huge - 1, 0, huge, 5));
+    EXPECT_TRUE(BitBlt(canvas.dc(), huge, huge, huge, huge, canvas.dc(), -huge - 1, 0, SRCCOPY));
+}
+
 TEST(GdiRectangles, IntersectRect) {
     RECT a, b, out;
     SetRect(&a, 0, 0, 10, 10);
