@@ -91,11 +91,18 @@ int StripPrefixes(std::wstring& text) {
     return underline;
 }
 
-// Cuts `line` so that it ends in "..." within `width`.
+// Cuts `line` so that it ends in "..." within `width`. The cut is found on
+// the whole line's layout first, so only a step or two is measured again.
 void EndEllipsis(FontFace& face, std::wstring& line, LONG width, int* underline) {
-    size_t keep = line.size();
-    while (keep > 0 && WidthOf(face, line.substr(0, keep) + L"...") > width) --keep;
-    line = line.substr(0, keep) + L"...";
+    const std::wstring dots = L"...";
+    PangoLayout* layout = face.Layout(line);
+    int index = 0;
+    int trailing = 0;
+    pango_layout_xy_to_index(layout, (width - WidthOf(face, dots)) * PANGO_SCALE, 0, &index, &trailing);
+    const char* text = pango_layout_get_text(layout);
+    size_t keep = std::min<size_t>(line.size(), g_utf8_pointer_to_offset(text, text + index));
+    while (keep > 0 && WidthOf(face, line.substr(0, keep) + dots) > width) --keep;
+    line = line.substr(0, keep) + dots;
     if (*underline >= static_cast<int>(keep)) *underline = -1;
 }
 
