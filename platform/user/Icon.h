@@ -1,0 +1,27 @@
+// Icons loaded from the program's resources: LoadIconW and DestroyIcon, and
+// for the display backend the decoded images of an icon.
+#pragma once
+
+#include "platform/types.h"
+
+#include <cstdint>
+#include <vector>
+
+HICON LoadIconW(HINSTANCE instance, LPCWSTR name);
+BOOL DestroyIcon(HICON icon);
+
+namespace kyplatform {
+
+// One image of an icon: straight (not premultiplied) alpha, one 32-bit
+// 0xAARRGGBB value per pixel, rows top to bottom without padding.
+struct IconImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+};
+
+// The image of `icon` whose size is closest to `size` (a larger one wins a
+// tie); null for a handle that is not a live icon.
+const IconImage* IconImageNear(HICON icon, int size);
+
+}  // namespace kyplatform
