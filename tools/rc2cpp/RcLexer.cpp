@@ -33,7 +33,8 @@ public:
                 throw ScriptError(line_, std::string("unexpected character '") + c + "'");
             }
         }
-        tokens.push_back({Token::End, "", 0, line_});
+        // A script that stops short is reported at its last statement.
+        tokens.push_back({Token::End, "", 0, tokens.empty() ? line_ : tokens.back().line});
         return tokens;
     }
 
