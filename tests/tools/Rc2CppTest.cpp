@@ -45,13 +45,14 @@ TEST(Rc2Cpp, MalformedScriptsNameTheLine) {
         {versionHead + "   VALUE \"ProductName\", \"\xff\"\n" + versionTail, 7},
         {versionHead + "   VALUE \"ProductName\", 12\n" + versionTail, 7},
         {"180 BIN \"a.png\" @\n", 1},
+        {"LANGUAGE 4\n180 BIN \"a.png\"\n", 2},
     };
     for (const auto& c : cases) EXPECT_EQ(ErrorLine(c.script), c.line) << c.script;
 }
 
 TEST(Rc2Cpp, ScriptStatementsAreRead) {
     const rc2cpp::Script script = rc2cpp::ParseScript(
-        "#pragma code_page(65001)\n102 ICON \"a.ico\"\n180 bin \"b.png\" /* x */\nLOGO Bin \"c.png\"\n"
+        "#pragma code_page(65001)\nLANGUAGE 0x04, 0x02\n102 ICON \"a.ico\"\n180 bin \"b.png\" /* x */\nLOGO Bin \"c.png\"\n"
         "1 VERSIONINFO FILEVERSION 1,6 PRODUCTVERSION 2,3,4,5 FILEOS 0x40004L\n{\n"
         " BLOCK \"StringFileInfo\" { BLOCK \"080404b0\" { VALUE \"Name\", \"凸 \"\"x\"\"\" } }\n"
         " BLOCK \"VarFileInfo\" { VALUE \"Translation\", 0x804, 1200 }\n}\n");

@@ -13,11 +13,11 @@ struct Colour {
 // white and partly see-through, so it reads as "not really there".
 Colour Tint(Colour c, CandleLook look) {
     if (look != CandleLook::Pale) return c;
-    const double keep = 0.45;
+    const double keep = 0.6;
     return {c.r * keep + (1 - keep), c.g * keep + (1 - keep), c.b * keep + (1 - keep)};
 }
 
-double Opacity(CandleLook look) { return look == CandleLook::Pale ? 0.8 : 1.0; }
+double Opacity(CandleLook look) { return look == CandleLook::Pale ? 0.85 : 1.0; }
 
 void AddStop(cairo_pattern_t* p, double offset, Colour c, CandleLook look, double alpha) {
     const Colour t = Tint(c, look);

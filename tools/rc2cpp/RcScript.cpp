@@ -97,6 +97,15 @@ private:
     }
 
     void Statement(Script& script) {
+        // Our resource table holds one language and FindResourceW ignores
+        // languages, so LANGUAGE matters to windres only; it is checked.
+        if (IsWord(Peek(), "LANGUAGE")) {
+            Next();
+            Word16();
+            if (!SkipComma()) Fail(Peek(), "expected ',' in LANGUAGE");
+            Word16();
+            return;
+        }
         const ResourceId name = Id();
         const Token& kind = Peek();
         if (kind.kind != Token::Word) Fail(kind, "expected a resource type");

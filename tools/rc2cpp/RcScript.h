@@ -1,5 +1,6 @@
 // The subset of the resource-script language the program's script uses:
-// `#pragma code_page(65001)`, comments, `<id> ICON "<file>"`,
+// `#pragma code_page(65001)`, comments, `LANGUAGE <n>, <n>`,
+// `<id> ICON "<file>"`,
 // `<id> <TYPE> "<file>"` for a user type, and one `<id> VERSIONINFO` with its
 // fixed statements and nested BLOCK / VALUE items. Anything else is an error
 // that names the line.
