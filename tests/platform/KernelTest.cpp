@@ -68,6 +68,16 @@ TEST(Kernel, FileAttributesOfFolderAndMissingPaths) {
     SetLastError(0);
     EXPECT_EQ(GetFileAttributesW((folder + L"/no-such-folder/file").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(GetLastError(), DWORD(ERROR_PATH_NOT_FOUND));
+    // Wildcards never name a file.
+    SetLastError(0);
+    EXPECT_EQ(GetFileAttributesW((folder + L"/*").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_NAME));
+}
+
+TEST(Kernel, OnlyTheProgramItselfIsAModule) {
+    SetLastError(0);
+    EXPECT_EQ(GetModuleHandleW(L"no-such-module.dll"), nullptr);
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_MOD_NOT_FOUND));
 }
 
 // The threads take turns through atomics only: creating and joining a

@@ -104,6 +104,11 @@ TEST(Version, FilesWithoutOurRecordGiveNothing) {
     EXPECT_EQ(GetFileVersionInfoSizeW(folder.c_str(), &handle), 0u);
     unsigned char buffer[64];
     EXPECT_FALSE(GetFileVersionInfoW(missing.c_str(), 0, sizeof buffer, buffer));
+    // A plain file that CTest keeps beside every test executable.
+    const std::wstring text = folder + L"/CTestTestfile.cmake";
+    ASSERT_NE(GetFileAttributesW(text.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileVersionInfoSizeW(text.c_str(), &handle), 0u);
+    EXPECT_FALSE(GetFileVersionInfoW(text.c_str(), 0, sizeof buffer, buffer));
 }
 
 }  // namespace
