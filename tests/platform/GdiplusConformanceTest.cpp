@@ -220,6 +220,22 @@ TEST_F(GdiplusTest, DrawsUnscaledAndScaledBlendedOverTheDc) {
     FreeBlocks();
 }
 
+TEST(GdiplusStartupTest, RefusesBadArguments) {
+    GdiplusStartupInput input;
+    EXPECT_EQ(GdiplusStartup(nullptr, &input, nullptr), InvalidParameter);
+    ULONG_PTR token = 0;
+    EXPECT_EQ(GdiplusStartup(&token, nullptr, nullptr), InvalidParameter);
+    input.GdiplusVersion = 0;
+    EXPECT_EQ(GdiplusStartup(&token, &input, nullptr), UnsupportedGdiplusVersion);
+    // Two sessions may overlap; each ends with its own token.
+    input.GdiplusVersion = 1;
+    ULONG_PTR first = 0, second = 0;
+    ASSERT_EQ(GdiplusStartup(&first, &input, nullptr), Ok);
+    ASSERT_EQ(GdiplusStartup(&second, &input, nullptr), Ok);
+    GdiplusShutdown(second);
+    GdiplusShutdown(first);
+}
+
 TEST(GlobalMemory, MovableBlocksAndStreams) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 10);
     ASSERT_NE(block, nullptr);
@@ -244,6 +260,26 @@ TEST(GlobalMemory, MovableBlocksAndStreams) {
     EXPECT_EQ(GlobalFree(block), nullptr);
 
     EXPECT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, nullptr), E_INVALIDARG);
+
+    // An empty movable block has nothing to lock.
+    HGLOBAL empty = GlobalAlloc(GMEM_MOVEABLE, 0);
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(GlobalLock(empty), nullptr);
+    EXPECT_EQ(GlobalFree(empty), nullptr);
+
+    // A stream on a new block grows it as it is written, and frees it when
+    // released if asked to.
+    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &stream), S_OK);
+    ULONG written = 0;
+    EXPECT_EQ(stream->Write("abcdef", 6, &written), S_OK);
+    EXPECT_EQ(written, 6u);
+    EXPECT_EQ(stream->Release(), 0u);
+
+    HGLOBAL fixed = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, 4);
+    ASSERT_NE(fixed, nullptr);
+    EXPECT_EQ(GlobalLock(fixed), static_cast<void*>(fixed));
+    EXPECT_EQ(static_cast<char*>(GlobalLock(fixed))[3], 0);
+    EXPECT_EQ(GlobalFree(fixed), nullptr);
     EXPECT_TRUE(IsBadReadPtr(nullptr, 1));
     EXPECT_FALSE(IsBadReadPtr(buffer, sizeof buffer));
 }
