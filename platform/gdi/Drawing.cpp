@@ -48,8 +48,10 @@ void StrokeWide(DeviceContext* dc, const Pen& pen, const std::vector<POINT>& poi
     cairo_set_line_width(cr, pen.width);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_move_to(cr, points[0].x + 0.5, points[0].y + 0.5);
-    for (size_t i = 1; i < points.size(); ++i) cairo_line_to(cr, points[i].x + 0.5, points[i].y + 0.5);
+    // GDI centres an odd width on the pixel and an even one on its corner.
+    const double centre = pen.width % 2 ? 0.5 : 0.0;
+    cairo_move_to(cr, points[0].x + centre, points[0].y + centre);
+    for (size_t i = 1; i < points.size(); ++i) cairo_line_to(cr, points[i].x + centre, points[i].y + centre);
     cairo_stroke(cr);
     dc->EndCairo();
 }

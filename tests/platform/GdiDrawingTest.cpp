@@ -152,9 +152,27 @@ TEST(GdiDrawing, WidePenCoversTheLine) {
     SelectObject(canvas.dc(), old);
     DeleteObject(wide);
     RECT ink = canvas.Ink();
-    EXPECT_GE(ink.right - ink.left, 2);
-    EXPECT_LE(ink.right - ink.left, 3);
+    EXPECT_EQ(ink.left, 9);
+    EXPECT_EQ(ink.right, 11);
+    EXPECT_EQ(ink.top, 4);
+    EXPECT_EQ(ink.bottom, 16);
     EXPECT_EQ(GetPixel(canvas.dc(), 10, 10), kRed);
+
+    struct Case { int width; POINT from, to; RECT ink; };
+    const Case cases[] = {{2, {3, 10}, {15, 10}, {2, 9, 16, 11}}, {3, {5, 2}, {5, 8}, {4, 1, 7, 10}}};
+    for (const Case& c : cases) {
+        canvas.Clear(kWhite);
+        HPEN pen = CreatePen(PS_SOLID, c.width, kRed);
+        old = SelectObject(canvas.dc(), pen);
+        Line(canvas.dc(), c.from.x, c.from.y, c.to.x, c.to.y);
+        SelectObject(canvas.dc(), old);
+        DeleteObject(pen);
+        ink = canvas.Ink();
+        EXPECT_EQ(ink.left, c.ink.left) << c.width;
+        EXPECT_EQ(ink.top, c.ink.top) << c.width;
+        EXPECT_EQ(ink.right, c.ink.right) << c.width;
+        EXPECT_EQ(ink.bottom, c.ink.bottom) << c.width;
+    }
 }
 
 TEST(GdiDrawing, RectangleOutlinesWithPenAndFillsWithBrush) {
