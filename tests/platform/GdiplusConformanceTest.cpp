@@ -281,6 +281,7 @@ TEST(GlobalMemory, MovableBlocksAndStreams) {
     EXPECT_EQ(static_cast<char*>(GlobalLock(fixed))[3], 0);
     EXPECT_EQ(GlobalFree(fixed), nullptr);
     EXPECT_TRUE(IsBadReadPtr(nullptr, 1));
+    EXPECT_TRUE(IsBadReadPtr(reinterpret_cast<const void*>(uintptr_t{16}), 4));
     EXPECT_FALSE(IsBadReadPtr(buffer, sizeof buffer));
 }
 
