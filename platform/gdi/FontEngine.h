@@ -38,6 +38,4 @@ private:
 
 PangoContext* TextContext();
 
-std::string ToUtf8(const wchar_t* text, size_t length);
-
 }  // namespace platform::gdi

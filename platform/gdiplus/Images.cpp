@@ -1,9 +1,12 @@
 // GDI+ start-up and the bitmap functions of the flat API.
 #include "platform/gdiplus/Picture.h"
 
+#include "platform/gdi/Utf8.h"
+
 #include <cairo.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <mutex>
 #include <new>
 #include <string>
@@ -22,29 +25,6 @@ struct Tables {
 Tables& TheTables() {
     static Tables* tables = new Tables;  // pictures may be disposed by static destructors
     return *tables;
-}
-
-std::string PathOf(const WCHAR* name) {
-    std::string path;
-    for (; *name; ++name) {
-        uint32_t c = static_cast<uint32_t>(*name);
-        if (c < 0x80) {
-            path += char(c);
-        } else if (c < 0x800) {
-            path += char(0xC0 | (c >> 6));
-            path += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            path += char(0xE0 | (c >> 12));
-            path += char(0x80 | ((c >> 6) & 0x3F));
-            path += char(0x80 | (c & 0x3F));
-        } else {
-            path += char(0xF0 | (c >> 18));
-            path += char(0x80 | ((c >> 12) & 0x3F));
-            path += char(0x80 | ((c >> 6) & 0x3F));
-            path += char(0x80 | (c & 0x3F));
-        }
-    }
-    return path;
 }
 
 Gdiplus::GpStatus Publish(Picture* picture, Gdiplus::GpBitmap** bitmap) {
@@ -131,7 +111,7 @@ GpStatus GdipCreateBitmapFromStream(IStream* stream, GpBitmap** bitmap) {
 GpStatus GdipCreateBitmapFromFile(GDIPCONST WCHAR* fileName, GpBitmap** bitmap) {
     if (!fileName || !bitmap) return InvalidParameter;
     *bitmap = nullptr;
-    FILE* file = std::fopen(PathOf(fileName).c_str(), "rb");
+    FILE* file = std::fopen(platform::gdi::ToUtf8(fileName, std::wcslen(fileName)).c_str(), "rb");
     if (!file) return InvalidParameter;
     std::vector<unsigned char> bytes;
     unsigned char chunk[16384];
