@@ -12,6 +12,8 @@ KY_TEST_PACKAGES=(
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 xvfb xauth xdotool imagemagick
+  # libFuzzer targets (built only by a clang configuration, see tests/app)
+  clang libclang-rt-14-dev
 )
 
 # ky_install_missing <package>...: silent when everything is present.

@@ -1,0 +1,14 @@
+// One fuzzing step over the version API and the record reader: the bytes are
+// taken as a version record, in a block exactly as long as GetFileVersionInfoW
+// would make it (so that AddressSanitizer sees any read past it). Shared by
+// the libFuzzer target and its bounded replay.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace kytest {
+
+void FuzzVersionRecord(const std::uint8_t* data, std::size_t size);
+
+}  // namespace kytest
