@@ -1,0 +1,140 @@
+#include "images/ImageDrawing.h"
+#include "TestCanvas.h"
+#include "TestPng.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testpng::GradientColour;
+
+class Drawing : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const std::vector<uint8_t> png = testpng::Make(64, 22, testpng::Gradient);
+        ASSERT_TRUE(picture_.LoadFromMemory(png.data(), UINT(png.size()), true));
+    }
+
+    KyJigsawImage picture_;
+};
+
+}  // namespace
+
+TEST_F(Drawing, EmptyPicturesDrawNothing)
+{
+    TestCanvas canvas(40, 40);
+    KyJigsawImage empty;
+    EXPECT_FALSE(HasPicture(empty));
+    EXPECT_FALSE(DrawImage(canvas.Dc(), empty, 0, 0, 40, 40, 0, 10, 10));
+    EXPECT_FALSE(DrawJigsaw(canvas.Dc(), empty, RECT{0, 0, 40, 40}));
+    EXPECT_FALSE(DrawJigsawSized(canvas.Dc(), empty, 40, 40));
+    EXPECT_TRUE(canvas.Untouched());
+    EXPECT_TRUE(HasPicture(picture_));
+}
+
+TEST_F(Drawing, UnscaledCopyLandsPixelForPixel)
+{
+    TestCanvas canvas(80, 40);
+    ASSERT_TRUE(DrawImage(canvas.Dc(), picture_, 5, 7, 64, 22, 0, 64, 22));
+    for (int y : {0, 10, 21}) {
+        for (int x : {0, 1, 31, 62, 63})
+            EXPECT_EQ(canvas.Pixel(5 + x, 7 + y), GradientColour(x, y)) << x << "," << y;
+    }
+    EXPECT_EQ(canvas.Pixel(4, 7), RGB(255, 255, 255));
+    EXPECT_EQ(canvas.Pixel(69, 7), RGB(255, 255, 255));
+    EXPECT_EQ(canvas.Pixel(5, 29), RGB(255, 255, 255));
+}
+
+TEST_F(Drawing, SourceOffsetSelectsAColumnOfTheStrip)
+{
+    // As the skinned buttons pick one face of four from their strip.
+    TestCanvas canvas(40, 40);
+    ASSERT_TRUE(DrawImage(canvas.Dc(), picture_, 0, 0, 16, 22, 48, 16, 22));
+    EXPECT_EQ(canvas.Pixel(0, 0), GradientColour(48, 0));
+    EXPECT_EQ(canvas.Pixel(15, 21), GradientColour(63, 21));
+    EXPECT_EQ(canvas.Pixel(16, 0), RGB(255, 255, 255));
+}
+
+TEST_F(Drawing, ASourceReachingPastTheBitmapIsCutToIt)
+{
+    TestCanvas canvas(40, 40);
+    ASSERT_TRUE(DrawImage(canvas.Dc(), picture_, 0, 0, 32, 22, 48, 32, 22));
+    EXPECT_EQ(canvas.Pixel(0, 5), GradientColour(48, 5));
+    EXPECT_EQ(canvas.Pixel(15, 5), GradientColour(63, 5));
+    for (int x = 16; x < 32; ++x)
+        EXPECT_EQ(canvas.Pixel(x, 5), RGB(255, 255, 255)) << x;
+}
+
+TEST_F(Drawing, ScalingFillsTheDestinationRectangle)
+{
+    TestCanvas canvas(140, 60);
+    ASSERT_TRUE(DrawImage(canvas.Dc(), picture_, 2, 3, 128, 44, 0, 64, 22));
+    // Geometry only: inside is picture, outside untouched; filters differ.
+    EXPECT_TRUE(NearColour(canvas.Pixel(2 + 64, 3 + 22), GradientColour(32, 11), 12));
+    EXPECT_NE(canvas.Pixel(129, 46), RGB(255, 255, 255));
+    EXPECT_EQ(canvas.Pixel(130, 46), RGB(255, 255, 255));
+    EXPECT_EQ(canvas.Pixel(129, 47), RGB(255, 255, 255));
+    EXPECT_EQ(canvas.Pixel(1, 3), RGB(255, 255, 255));
+}
+
+TEST_F(Drawing, AlphaIsBlendedOverWhatIsThere)
+{
+    const std::vector<uint8_t> png = testpng::Make(8, 8, [](int x, int) {
+        return x < 4 ? testpng::Rgba{0, 0, 255, 128} : testpng::Rgba{0, 255, 0, 0};
+    });
+    KyImage glass;
+    ASSERT_TRUE(glass.LoadFromMemory(png.data(), UINT(png.size()), false));
+    TestCanvas canvas(8, 8, RGB(255, 0, 0));
+    ASSERT_TRUE(DrawImage(canvas.Dc(), glass, 0, 0, 8, 8, 0, 8, 8));
+    EXPECT_TRUE(NearColour(canvas.Pixel(1, 1), RGB(127, 0, 128), 3)) << std::hex << canvas.Pixel(1, 1);
+    EXPECT_EQ(canvas.Pixel(6, 6), RGB(255, 0, 0));  // fully transparent
+}
+
+TEST_F(Drawing, PieceSizesOfZeroFailAndNegativeOnesDrawNothing)
+{
+    TestCanvas canvas(40, 40);
+    DrawingSurface surface(canvas.Dc());
+    EXPECT_FALSE(DrawPiece(picture_, surface, 0, 0, 0, 10, 0, 0, 10, 10));
+    EXPECT_FALSE(DrawPiece(picture_, surface, 0, 0, 10, 10, 0, 0, 10, 0));
+    EXPECT_TRUE(DrawPiece(picture_, surface, 20, 20, -10, 10, 0, 0, 10, 10));
+    EXPECT_TRUE(DrawPiece(picture_, surface, 20, 20, 10, -10, 0, 0, 10, 10));
+    EXPECT_TRUE(canvas.Untouched());
+}
+
+TEST_F(Drawing, JigsawWithoutMarginsTilesUnscaled)
+{
+    TestCanvas canvas(160, 40);
+    ASSERT_TRUE(DrawJigsawSized(canvas.Dc(), picture_, 150, 30));
+    EXPECT_EQ(canvas.Pixel(0, 0), GradientColour(0, 0));
+    EXPECT_EQ(canvas.Pixel(63, 21), GradientColour(63, 21));
+    EXPECT_EQ(canvas.Pixel(64, 0), GradientColour(0, 0));
+    EXPECT_EQ(canvas.Pixel(128, 22), GradientColour(0, 0));
+    EXPECT_EQ(canvas.Pixel(149, 29), GradientColour(21, 7));
+    EXPECT_EQ(canvas.Pixel(150, 29), RGB(255, 255, 255));
+    EXPECT_EQ(canvas.Pixel(149, 30), RGB(255, 255, 255));
+}
+
+TEST_F(Drawing, JigsawAtTheSourceSizeReproducesThePicture)
+{
+    ASSERT_TRUE(picture_.SetMargins(RECT{4, 4, 4, 4}));
+    TestCanvas canvas(80, 40);
+    ASSERT_TRUE(DrawJigsaw(canvas.Dc(), picture_, RECT{3, 5, 67, 27}));
+    for (int y : {0, 3, 4, 11, 17, 18, 21}) {
+        for (int x : {0, 3, 4, 30, 59, 60, 63})
+            EXPECT_EQ(canvas.Pixel(3 + x, 5 + y), GradientColour(x, y)) << x << "," << y;
+    }
+}
+
+TEST_F(Drawing, EveryLoadClearsTheMargins)
+{
+    ASSERT_TRUE(picture_.SetMargins(RECT{1, 2, 3, 4}));
+    EXPECT_FALSE(picture_.SetMargins(RECT{-1, 0, 0, 0}));
+    EXPECT_EQ(picture_.Margins().bottom, 4);
+    KyJigsawImage other;
+    ASSERT_TRUE(other.LoadFromImage(picture_, true));
+    ASSERT_TRUE(picture_.LoadFromImage(other, true));
+    EXPECT_EQ(picture_.Margins().left | picture_.Margins().top | picture_.Margins().right
+                  | picture_.Margins().bottom,
+              0);
+}

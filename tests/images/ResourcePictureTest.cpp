@@ -1,0 +1,59 @@
+#include "images/ImageDrawing.h"
+#include "images/KyImagePool.h"
+#include "TestCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const LPCWSTR kCandle = MAKEINTRESOURCEW(180);
+
+}  // namespace
+
+TEST(ResourcePictures, SameModuleTypeAndNameShareOneDecodedPicture)
+{
+    KyImagePool& pool = KyImagePool::Instance();
+    const size_t entries = pool.Size();
+    HMODULE module = GetModuleHandleW(nullptr);
+    static const wchar_t kBin[] = L"BIN";
+    KyImage first, second;
+    ASSERT_TRUE(first.LoadFromResource(module, kBin, kCandle, true));
+    ASSERT_TRUE(second.LoadFromResource(module, kBin, kCandle, true));
+    EXPECT_EQ(first.SharedId(), second.SharedId());
+    EXPECT_EQ(pool.Size(), entries + 1);
+    EXPECT_EQ(pool.RefCountOf(first.SharedId()), 2);
+    EXPECT_EQ(first.SourceRect().right, 50);
+    EXPECT_EQ(first.SourceRect().bottom, 170);
+
+    const int32_t id = first.SharedId();
+    first.Release();
+    TestCanvas canvas(50, 170);
+    EXPECT_TRUE(DrawImage(canvas.Dc(), second, 0, 0, 50, 170, 0, 50, 170));
+    EXPECT_FALSE(canvas.Untouched());
+    second.Release();
+    EXPECT_EQ(pool.BitmapOf(id), nullptr);
+    EXPECT_EQ(pool.Size(), entries);
+}
+
+TEST(ResourcePictures, TextualTypesCompareByAddressAndCopiesComeFromTheBytes)
+{
+    HMODULE module = GetModuleHandleW(nullptr);
+    static const wchar_t kBin[] = L"BIN";
+    const std::wstring sameText = L"BIN";
+    KyImage first, second, copy;
+    ASSERT_TRUE(first.LoadFromResource(module, kBin, kCandle, true));
+    ASSERT_TRUE(second.LoadFromResource(module, sameText.c_str(), kCandle, true));
+    EXPECT_NE(first.SharedId(), second.SharedId());
+
+    ASSERT_TRUE(copy.LoadFromImage(first, false));
+    EXPECT_EQ(copy.Source().module, nullptr);  // decoded again from the pool's copy
+    EXPECT_NE(copy.Source().memory, nullptr);
+    EXPECT_EQ(copy.SourceRect().bottom, 170);
+
+    KyImage privateOne;
+    ASSERT_TRUE(privateOne.LoadFromResource(module, kBin, kCandle, false));
+    EXPECT_EQ(privateOne.SharedId(), 0);
+    EXPECT_EQ(privateOne.Source().resourceName, kCandle);
+}
