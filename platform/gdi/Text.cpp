@@ -2,7 +2,6 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/FontEngine.h"
 #include "platform/gdi/LineRasterizer.h"
-#include "platform/gdi/Utf8.h"
 
 #include <cairo.h>
 #include <pango/pangocairo.h>
