@@ -79,7 +79,9 @@ using namespace platform::gdi;
 
 HDC platform::CreateSurfaceDc(cairo_surface_t* surface, POINT origin, const RECT& clip) {
     if (!surface || cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS ||
-        cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE) {
+        cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE ||
+        (cairo_image_surface_get_format(surface) != CAIRO_FORMAT_RGB24 &&
+         cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32)) {
         return nullptr;
     }
     DeviceContext* dc = NewDc();

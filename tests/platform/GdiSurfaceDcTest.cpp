@@ -46,4 +46,11 @@ TEST(GdiSurfaceDc, DrawsAtTheOriginWithinTheClip) {
     platform::DestroySurfaceDc(dc);
 }
 
+TEST(GdiSurfaceDc, RefusesSurfacesItCannotDrawInto) {
+    cairo_surface_t* narrow = cairo_image_surface_create(CAIRO_FORMAT_A8, 10, 10);
+    EXPECT_EQ(platform::CreateSurfaceDc(narrow, POINT{0, 0}, RECT{0, 0, 10, 10}), nullptr);
+    cairo_surface_destroy(narrow);
+    EXPECT_EQ(platform::CreateSurfaceDc(nullptr, POINT{0, 0}, RECT{0, 0, 10, 10}), nullptr);
+}
+
 }  // namespace
