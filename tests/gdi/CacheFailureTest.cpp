@@ -55,7 +55,10 @@ TEST(CacheTeardown, DeletesEveryListedObjectWhateverItsCount)
         }
         const int32_t released = fonts.Acquire(28, L"楷体", FW_NORMAL);
         fonts.Release(released);
-        EXPECT_EQ(kytest::LiveGdiObjectCount(), before + 4);
+        const unsigned during = kytest::LiveGdiObjectCount();
+        if (before == 0 && during == 0)
+            GTEST_SKIP() << "this system keeps no count of GDI objects (Wine answers 0)";
+        EXPECT_EQ(during, before + 4);
     }
     EXPECT_EQ(kytest::LiveGdiObjectCount(), before);
 }
