@@ -57,3 +57,33 @@ TEST(ResourcePictures, TextualTypesCompareByAddressAndCopiesComeFromTheBytes)
     EXPECT_EQ(privateOne.SharedId(), 0);
     EXPECT_EQ(privateOne.Source().resourceName, kCandle);
 }
+
+TEST(ResourcePictures, TheCandleAtItsOwnSizeIsBlendedByItsAlpha)
+{
+    KyImage candle;
+    ASSERT_TRUE(candle.LoadFromResource(GetModuleHandleW(nullptr), L"BIN", kCandle, true));
+    TestCanvas overRed(50, 170, RGB(255, 0, 0));
+    TestCanvas overBlue(50, 170, RGB(0, 0, 255));
+    ASSERT_TRUE(DrawImage(overRed.Dc(), candle, 0, 0, 50, 170, 0, 50, 170));
+    ASSERT_TRUE(DrawImage(overBlue.Dc(), candle, 0, 0, 50, 170, 0, 50, 170));
+
+    // Transparent pixels keep each background, opaque ones cover both alike,
+    // and the soft edges show a mix that differs between the two.
+    int transparent = 0, opaque = 0, blended = 0;
+    for (int y = 0; y < 170; ++y) {
+        for (int x = 0; x < 50; ++x) {
+            const COLORREF red = overRed.Pixel(x, y);
+            const COLORREF blue = overBlue.Pixel(x, y);
+            if (red == RGB(255, 0, 0) && blue == RGB(0, 0, 255))
+                ++transparent;
+            else if (red == blue)
+                ++opaque;
+            else
+                ++blended;
+        }
+    }
+    EXPECT_EQ(overRed.Pixel(0, 0), RGB(255, 0, 0));
+    EXPECT_GT(transparent, 0);
+    EXPECT_GT(opaque, 0);
+    EXPECT_GT(blended, 0);
+}
