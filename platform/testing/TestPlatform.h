@@ -16,6 +16,10 @@ bool HasManualClock();
 // Lets `milliseconds` pass and delivers whatever falls due, then pumps.
 void AdvanceClock(unsigned milliseconds);
 
+// Lets `milliseconds` pass without retrieving or dispatching anything, so
+// that a test can look at what has fallen due (Windows: Sleep).
+void LetTimePass(unsigned milliseconds);
+
 // Dispatches every message that is ready now (posted, input, paint, due
 // timers) until the queue is empty. WM_QUIT is left in the queue.
 void PumpUntilIdle();
@@ -25,6 +29,9 @@ void MovePointer(HWND window, int x, int y);
 void PressLeft(HWND window, int x, int y);
 void ReleaseLeft(HWND window, int x, int y);
 void Wheel(HWND window, int x, int y, int delta);
+// Keys go to the focus window. Characters come only from TypeText here, as
+// from an input method; on Windows TranslateMessage also makes WM_CHAR of
+// letter and digit keys, so tests type characters rather than press them.
 void KeyDown(HWND window, UINT virtualKey);
 void KeyUp(HWND window, UINT virtualKey);
 void TypeText(HWND window, const wchar_t* text);

@@ -1,0 +1,72 @@
+#include "platform/display/HeadlessBackend.h"
+
+#include <chrono>
+#include <thread>
+
+#include "platform/user/Clock.h"
+
+namespace platform {
+
+HeadlessBackend& HeadlessBackend::Instance()
+{
+    static HeadlessBackend backend;
+    return backend;
+}
+
+bool HeadlessBackend::CreateNativeWindow(HWND window, int width, int height)
+{
+    windows_[window].rect = RECT{0, 0, width, height};
+    return true;
+}
+
+void HeadlessBackend::DestroyNativeWindow(HWND window) { windows_.erase(window); }
+
+void HeadlessBackend::ShowNativeWindow(HWND window, bool visible) { windows_[window].visible = visible; }
+
+void HeadlessBackend::MoveNativeWindow(HWND window, int x, int y, int width, int height)
+{
+    windows_[window].rect = RECT{x, y, x + width, y + height};
+}
+
+void HeadlessBackend::SetNativeTitle(HWND window, const wchar_t* title) { windows_[window].title = title ? title : L""; }
+
+void HeadlessBackend::SetNativeIcon(HWND window, HICON icon, bool big)
+{
+    (big ? windows_[window].bigIcon : windows_[window].smallIcon) = icon;
+}
+
+void HeadlessBackend::SetNativeMinimumSize(HWND window, int width, int height) { windows_[window].minimum = SIZE{width, height}; }
+
+void HeadlessBackend::SetNativeMaximized(HWND window, bool maximized) { windows_[window].maximized = maximized; }
+
+void HeadlessBackend::RaiseNativeWindow(HWND) {}
+
+void HeadlessBackend::Present(HWND window, cairo_surface_t*, const RECT&) { ++windows_[window].presents; }
+
+bool HeadlessBackend::WaitEvents(DWORD timeoutMs)
+{
+    if (timeoutMs == 0) return true;
+    // Nothing is ever injected while waiting: only real time can bring a timer due.
+    if (timeoutMs == INFINITE || CurrentClock().IsManual()) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(timeoutMs));
+    return true;
+}
+
+RECT HeadlessBackend::ScreenRect() { return RECT{0, 0, 1920, 1080}; }
+
+RECT HeadlessBackend::WorkArea() { return RECT{0, 0, 1920, 1040}; }
+
+bool HeadlessBackend::SetClipboardText(const wchar_t* text)
+{
+    if (!text) return false;
+    clipboard_ = text;
+    return true;
+}
+
+const HeadlessBackend::NativeWindow* HeadlessBackend::Native(HWND window) const
+{
+    auto it = windows_.find(window);
+    return it == windows_.end() ? nullptr : &it->second;
+}
+
+}  // namespace platform

@@ -1,0 +1,56 @@
+// A display without a screen: native windows are records, presenting does
+// nothing (the top-level surfaces hold the pixels), and events arrive only
+// when a test injects them through platform/user/Input.h.
+//
+// Implements: windows (as records), title, icon, minimum size, maximise,
+// present (no-op), events (none; waiting sleeps on the real clock),
+// a 1920 x 1080 screen with a 40-pixel task bar, clipboard text (kept).
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "platform/display/DisplayBackend.h"
+
+namespace platform {
+
+class HeadlessBackend : public DisplayBackend {
+public:
+    struct NativeWindow {
+        bool visible = false;
+        RECT rect = {};
+        std::wstring title;
+        HICON bigIcon = nullptr;
+        HICON smallIcon = nullptr;
+        SIZE minimum = {};
+        bool maximized = false;
+        unsigned presents = 0;
+    };
+
+    bool CreateNativeWindow(HWND window, int width, int height) override;
+    void DestroyNativeWindow(HWND window) override;
+    void ShowNativeWindow(HWND window, bool visible) override;
+    void MoveNativeWindow(HWND window, int x, int y, int width, int height) override;
+    void SetNativeTitle(HWND window, const wchar_t* title) override;
+    void SetNativeIcon(HWND window, HICON icon, bool big) override;
+    void SetNativeMinimumSize(HWND window, int width, int height) override;
+    void SetNativeMaximized(HWND window, bool maximized) override;
+    void RaiseNativeWindow(HWND window) override;
+    void Present(HWND window, cairo_surface_t* surface, const RECT& area) override;
+    bool WaitEvents(DWORD timeoutMs) override;
+    RECT ScreenRect() override;
+    RECT WorkArea() override;
+    bool SetClipboardText(const wchar_t* text) override;
+
+    // What the display was told, for tests. Null for an unknown window.
+    const NativeWindow* Native(HWND window) const;
+    const std::wstring& ClipboardText() const { return clipboard_; }
+
+    static HeadlessBackend& Instance();
+
+private:
+    std::map<HWND, NativeWindow> windows_;
+    std::wstring clipboard_;
+};
+
+}  // namespace platform

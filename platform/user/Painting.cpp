@@ -1,0 +1,177 @@
+// Update regions are kept as bounding rectangles: enough for a program that
+// repaints what it is asked to, at the price of painting a little more.
+#include "platform/user/Painting.h"
+
+#include <cairo.h>
+
+#include "platform/display/DisplayBackend.h"
+#include "platform/user/MessageQueue.h"
+#include "platform/user/Rects.h"
+
+namespace platform::user {
+namespace {
+
+HWND FindNeedingPaint(HWND hwnd)
+{
+    Window* w = Find(hwnd);
+    if (!w || !(w->style & WS_VISIBLE)) return nullptr;
+    if (!Empty(w->update)) return hwnd;
+    for (HWND c : w->children)
+        if (HWND found = FindNeedingPaint(c)) return found;
+    return nullptr;
+}
+
+void PaintTree(HWND hwnd)
+{
+    Window* w = Find(hwnd);
+    if (!w || !IsShownOnScreen(*w)) return;
+    if (!Empty(w->update)) Send(hwnd, WM_PAINT, 0, 0);
+    w = Find(hwnd);
+    if (!w) return;
+    std::vector<HWND> children = w->children;
+    for (HWND c : children) PaintTree(c);
+}
+
+cairo_surface_t* NewSurface(int width, int height)
+{
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width > 0 ? width : 1, height > 0 ? height : 1);
+    // A new window shows white until it paints, whatever the system leaves.
+    cairo_t* cr = cairo_create(s);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    return s;
+}
+
+}  // namespace
+
+void Invalidate(Window& w, const RECT& area, bool erase)
+{
+    if (!IsShownOnScreen(w)) return;
+    RECT r = Intersect(area, ClientRectOf(w));
+    if (Empty(r)) return;
+    w.update = Union(w.update, r);
+    w.eraseNeeded = w.eraseNeeded || erase;
+    if (w.style & WS_CLIPCHILDREN) return;
+    for (HWND c : w.children) {
+        Window* child = Find(c);
+        if (child) Invalidate(*child, Offset(r, -child->rect.left, -child->rect.top), erase);
+    }
+}
+
+HWND NextWindowToPaint(HWND filter)
+{
+    if (filter) return FindNeedingPaint(filter);
+    for (HWND top : TopLevels())
+        if (HWND found = FindNeedingPaint(top)) return found;
+    return nullptr;
+}
+
+void CreateSurface(Window& top) { top.surface = NewSurface(Width(top), Height(top)); }
+
+void ResizeSurface(Window& top)
+{
+    cairo_surface_t* old = top.surface;
+    top.surface = NewSurface(Width(top), Height(top));
+    if (old) {
+        cairo_t* cr = cairo_create(top.surface);
+        cairo_set_source_surface(cr, old, 0, 0);
+        cairo_paint(cr);
+        cairo_destroy(cr);
+        cairo_surface_destroy(old);
+    }
+    top.dirty = Intersect(top.dirty, ClientRectOf(top));
+}
+
+void DestroySurface(Window& top)
+{
+    if (top.surface) cairo_surface_destroy(top.surface);
+    top.surface = nullptr;
+}
+
+RECT VisibleSurfaceRect(const Window& w)
+{
+    POINT o = SurfaceOrigin(w);
+    RECT visible = Offset(ClientRectOf(w), o.x, o.y);
+    for (const Window* up = Find(w.parent); up; up = Find(up->parent)) {
+        POINT uo = SurfaceOrigin(*up);
+        visible = Intersect(visible, Offset(ClientRectOf(*up), uo.x, uo.y));
+    }
+    return visible;
+}
+
+void MarkDirty(Window& top, const RECT& area) { top.dirty = Union(top.dirty, Intersect(area, ClientRectOf(top))); }
+
+void PresentDirtyAreas()
+{
+    for (HWND hwnd : TopLevels()) {
+        Window* top = Find(hwnd);
+        if (!top || Empty(top->dirty) || !top->surface) continue;
+        RECT area = top->dirty;
+        top->dirty = RECT{};
+        if (top->hasNative && (top->style & WS_VISIBLE)) {
+            cairo_surface_flush(top->surface);
+            platform::Display().Present(hwnd, top->surface, area);
+        }
+    }
+}
+
+}  // namespace platform::user
+
+using namespace platform::user;
+
+BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase)
+{
+    if (!hwnd) {
+        for (HWND top : std::vector<HWND>(TopLevels()))
+            if (Window* w = Find(top)) Invalidate(*w, ClientRectOf(*w), erase);
+        return TRUE;
+    }
+    Window* w = Find(hwnd);
+    if (!w) return FALSE;
+    Invalidate(*w, rect ? *rect : ClientRectOf(*w), erase != FALSE);
+    return TRUE;
+}
+
+BOOL ValidateRect(HWND hwnd, const RECT* rect)
+{
+    Window* w = Find(hwnd);
+    if (!w) return FALSE;
+    if (!rect) {
+        w->update = RECT{};
+        w->eraseNeeded = false;
+        return TRUE;
+    }
+    // With a bounding rectangle only a cut across the whole width or height
+    // can shrink it; anything else keeps the rectangle (more is painted).
+    RECT& u = w->update;
+    const RECT& v = *rect;
+    if (v.left <= u.left && v.right >= u.right) {
+        if (v.top <= u.top && v.bottom >= u.bottom) u = RECT{};
+        else if (v.top <= u.top && v.bottom > u.top) u.top = v.bottom;
+        else if (v.bottom >= u.bottom && v.top < u.bottom) u.bottom = v.top;
+    } else if (v.top <= u.top && v.bottom >= u.bottom) {
+        if (v.left <= u.left && v.right > u.left) u.left = v.right;
+        else if (v.right >= u.right && v.left < u.right) u.right = v.left;
+    }
+    if (Empty(u)) {
+        u = RECT{};
+        w->eraseNeeded = false;
+    }
+    return TRUE;
+}
+
+BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL)
+{
+    Window* w = Find(hwnd);
+    if (!w) return FALSE;
+    if (rect) *rect = w->update;
+    return !Empty(w->update);
+}
+
+BOOL UpdateWindow(HWND hwnd)
+{
+    if (!Find(hwnd)) return FALSE;
+    PaintTree(hwnd);
+    return TRUE;
+}

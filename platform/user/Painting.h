@@ -1,0 +1,27 @@
+// Update regions, the top-level surfaces and presenting them.
+#pragma once
+
+#include "platform/user/WindowTree.h"
+
+namespace platform::user {
+
+// Adds `area` (client coordinates) to the window's update region and, when
+// the window does not clip its children, to theirs. Hidden windows ignore it.
+void Invalidate(Window& w, const RECT& area, bool erase);
+// The first window, parents before children, that is shown and needs painting.
+HWND NextWindowToPaint(HWND filter);
+
+// The top-level surface: made with the window, resized with it (keeping
+// what fits), released with it.
+void CreateSurface(Window& top);
+void ResizeSurface(Window& top);
+void DestroySurface(Window& top);
+// The part of the window's client area that is inside all its ancestors, in
+// its top-level's surface coordinates.
+RECT VisibleSurfaceRect(const Window& w);
+// Marks surface pixels as changed, to be presented.
+void MarkDirty(Window& top, const RECT& surfaceArea);
+// Hands every changed area to the display.
+void PresentDirtyAreas();
+
+}  // namespace platform::user

@@ -1,0 +1,101 @@
+#include "TestWindow.h"
+
+#include <cwchar>
+#include <map>
+#include <string>
+
+#include "platform/testing/TestPlatform.h"
+
+namespace testwin {
+namespace {
+
+std::vector<Entry> log;
+Hook hook;
+std::vector<HWND> created;
+std::map<UINT, std::wstring> classNames;
+
+LRESULT CALLBACK RecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    log.push_back(Entry{hwnd, message, wParam, lParam});
+    LRESULT result = 0;
+    if (hook && hook(hwnd, message, wParam, lParam, &result)) return result;
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+std::vector<Entry>& Log() { return log; }
+
+void ClearLog() { log.clear(); }
+
+std::vector<UINT> Messages(std::initializer_list<UINT> only, HWND hwnd)
+{
+    std::vector<UINT> out;
+    for (const Entry& e : log) {
+        if (hwnd && e.hwnd != hwnd) continue;
+        for (UINT m : only)
+            if (e.message == m) out.push_back(m);
+    }
+    return out;
+}
+
+int CountOf(UINT message, HWND hwnd) { return static_cast<int>(EntriesOf(message, hwnd).size()); }
+
+std::vector<Entry> EntriesOf(UINT message, HWND hwnd)
+{
+    std::vector<Entry> out;
+    for (const Entry& e : log)
+        if (e.message == message && (!hwnd || e.hwnd == hwnd)) out.push_back(e);
+    return out;
+}
+
+void SetHook(Hook h) { hook = std::move(h); }
+
+const wchar_t* ClassFor(UINT classStyle)
+{
+    auto it = classNames.find(classStyle);
+    if (it != classNames.end()) return it->second.c_str();
+    wchar_t name[64];
+    std::swprintf(name, 64, L"KyConformance_%X", classStyle);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = classStyle;
+    wc.lpfnWndProc = RecordingProc;
+    wc.hInstance = nullptr;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+    return classNames.emplace(classStyle, name).first->second.c_str();
+}
+
+HWND CreateTopLevel(int x, int y, int width, int height, UINT classStyle, DWORD style)
+{
+    HWND hwnd = CreateWindowExW(0, ClassFor(classStyle), L"", style, x, y, width, height, nullptr, nullptr,
+                                nullptr, nullptr);
+    if (hwnd) created.push_back(hwnd);
+    return hwnd;
+}
+
+HWND CreateChild(HWND parent, int x, int y, int width, int height, UINT classStyle, DWORD style)
+{
+    HWND hwnd = CreateWindowExW(0, ClassFor(classStyle), L"", style, x, y, width, height, parent, nullptr,
+                                nullptr, nullptr);
+    if (hwnd) created.push_back(hwnd);
+    return hwnd;
+}
+
+void Reset()
+{
+    hook = nullptr;
+    for (auto it = created.rbegin(); it != created.rend(); ++it)
+        if (IsWindow(*it)) DestroyWindow(*it);
+    created.clear();
+    ReleaseCapture();
+    kytest::PumpUntilIdle();
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    log.clear();
+}
+
+}  // namespace testwin

@@ -1,0 +1,72 @@
+// Keyboard focus and activation.
+#include <gtest/gtest.h>
+
+#include "TestWindow.h"
+#include "platform/testing/TestPlatform.h"
+
+namespace {
+
+class WindowFocus : public ::testing::Test {
+protected:
+    void TearDown() override { testwin::Reset(); }
+};
+
+TEST_F(WindowFocus, SetFocusNotifiesTheOldThenTheNewWindow)
+{
+    HWND top = testwin::CreateTopLevel();
+    HWND a = testwin::CreateChild(top, 0, 0, 50, 50);
+    HWND b = testwin::CreateChild(top, 60, 0, 50, 50);
+    SetFocus(a);
+    kytest::PumpUntilIdle();
+    EXPECT_EQ(GetFocus(), a);
+    testwin::ClearLog();
+    EXPECT_EQ(SetFocus(b), a);
+    EXPECT_EQ(GetFocus(), b);
+    std::vector<testwin::Entry> focus;
+    for (auto& e : testwin::Log())
+        if (e.message == WM_KILLFOCUS || e.message == WM_SETFOCUS) focus.push_back(e);
+    ASSERT_EQ(focus.size(), 2u);
+    EXPECT_EQ(focus[0].hwnd, a);
+    EXPECT_EQ(focus[0].message, static_cast<UINT>(WM_KILLFOCUS));
+    EXPECT_EQ(focus[0].wParam, reinterpret_cast<WPARAM>(b));
+    EXPECT_EQ(focus[1].hwnd, b);
+    EXPECT_EQ(focus[1].message, static_cast<UINT>(WM_SETFOCUS));
+    EXPECT_EQ(focus[1].wParam, reinterpret_cast<WPARAM>(a));
+}
+
+TEST_F(WindowFocus, ShowingATopLevelWindowActivatesAndFocusesIt)
+{
+    HWND top = testwin::CreateTopLevel(100, 100, 200, 150, 0, WS_POPUP);
+    testwin::ClearLog();
+    ShowWindow(top, SW_SHOWNORMAL);
+    kytest::PumpUntilIdle();
+    EXPECT_EQ(GetActiveWindow(), top);
+    EXPECT_EQ(GetFocus(), top);
+    auto activations = testwin::EntriesOf(WM_ACTIVATE, top);
+    ASSERT_FALSE(activations.empty());
+    EXPECT_NE(LOWORD(activations.back().wParam), WA_INACTIVE);
+}
+
+TEST_F(WindowFocus, DisabledWindowCannotTakeTheFocus)
+{
+    HWND top = testwin::CreateTopLevel();
+    HWND child = testwin::CreateChild(top, 0, 0, 50, 50);
+    SetFocus(top);
+    EnableWindow(child, FALSE);
+    EXPECT_EQ(SetFocus(child), nullptr);
+    EXPECT_EQ(GetFocus(), top);
+}
+
+TEST_F(WindowFocus, HidingTheFocusWindowGivesTheFocusToItsParent)
+{
+    HWND top = testwin::CreateTopLevel();
+    HWND child = testwin::CreateChild(top, 0, 0, 50, 50);
+    SetFocus(child);
+    ShowWindow(child, SW_HIDE);
+    EXPECT_EQ(GetFocus(), top);
+    SetFocus(child);
+    DestroyWindow(child);
+    EXPECT_NE(GetFocus(), child);
+}
+
+}  // namespace
