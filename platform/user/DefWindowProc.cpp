@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "platform/display/DisplayBackend.h"
+#include "platform/gdi/gdi.h"
 #include "platform/user/MessageQueue.h"
 #include "platform/user/WindowClass.h"
 #include "platform/user/WindowTree.h"
@@ -57,6 +58,17 @@ LRESULT SysCommand(HWND hwnd, WPARAM command)
     }
 }
 
+// Fills the client area with the class brush; without one nothing is erased.
+// System-colour indexes (COLOR_WINDOW + 1 and the like) are not brushes here.
+LRESULT EraseBackground(const Window& w, HDC dc)
+{
+    HBRUSH brush = w.windowClass ? w.windowClass->info.hbrBackground : nullptr;
+    if (!brush || reinterpret_cast<uintptr_t>(brush) <= 0x100 || !dc) return 0;
+    RECT client = ClientRectOf(w);
+    FillRect(dc, &client, brush);
+    return 1;
+}
+
 }  // namespace
 
 LRESULT CALLBACK DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -78,7 +90,13 @@ LRESULT CALLBACK DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
     case WM_SETICON: return SetIcon(*w, wParam, reinterpret_cast<HICON>(lParam));
     case WM_GETICON: return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? w->bigIcon : w->smallIcon);
-    case WM_PAINT: ValidateRect(hwnd, nullptr); return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        BeginPaint(hwnd, &ps);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND: return EraseBackground(*w, reinterpret_cast<HDC>(wParam));
     case WM_ACTIVATE:
         // Activation gives the keyboard focus to the window, as on Windows.
         if (LOWORD(wParam) != WA_INACTIVE) SetFocus(hwnd);
