@@ -70,6 +70,8 @@ void SetWindowRect(HWND hwnd, RECT rect, bool repaint, bool fromDisplay)
     if (!moved && !sized) return;
     w->rect = rect;
     if (!w->maximized) w->normalRect = rect;
+    // A shown window that has been sized needs no first WM_SIZE any more.
+    if (sized && (w->style & WS_VISIBLE)) w->needSize = false;
     if (!w->parent) {
         if (sized) ResizeSurface(*w);
         if (w->hasNative && !fromDisplay) platform::Display().MoveNativeWindow(hwnd, rect.left, rect.top, Width(*w), Height(*w));

@@ -138,6 +138,20 @@ TEST_F(WindowGeometry, MaximiseFillsTheWorkAreaAndRestoreReturns)
     EXPECT_EQ(after.bottom, before.bottom);
 }
 
+TEST_F(WindowGeometry, FirstShowMaximisedSizesOnlyMaximised)
+{
+    HWND top = testwin::CreateTopLevel(100, 100, 300, 200, 0, WS_OVERLAPPEDWINDOW);
+    testwin::ClearLog();
+    ShowWindow(top, SW_SHOWMAXIMIZED);
+    auto sizes = testwin::EntriesOf(WM_SIZE, top);
+    // Wine repeats the same WM_SIZE; what matters is that no restored size comes first.
+    ASSERT_FALSE(sizes.empty());
+    for (auto& e : sizes) EXPECT_EQ(e.wParam, static_cast<WPARAM>(SIZE_MAXIMIZED));
+    RECT client;
+    GetClientRect(top, &client);
+    EXPECT_EQ(sizes.back().lParam, MAKELPARAM(client.right, client.bottom));
+}
+
 TEST_F(WindowGeometry, MetricsTheProgramReadsExist)
 {
     EXPECT_GT(GetSystemMetrics(SM_CXVSCROLL), 0);
