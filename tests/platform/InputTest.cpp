@@ -99,6 +99,12 @@ TEST_F(Input, MouseLeaveArrivesOncePerRequest)
     kytest::AdvanceClock(500);
     EXPECT_EQ(CountOf(WM_MOUSELEAVE, left), 1);
 
+    // Asked for while the pointer is elsewhere, the leave comes at once.
+    tme.hwndTrack = right;
+    ASSERT_TRUE(TrackMouseEvent(&tme));
+    kytest::PumpUntilIdle();
+    EXPECT_EQ(CountOf(WM_MOUSELEAVE, right), 1);
+
     // Entering a child counts as leaving.
     kytest::MovePointer(top, 5, 5);
     kytest::PumpUntilIdle();
