@@ -17,5 +17,6 @@
 #include "platform/kernel/kernel.h"
 #include "platform/user/user.h"
 #include "platform/gdi/gdi.h"
+#include "platform/controls/controls.h"
 #include "platform/gdiplus/gdiplus.h"
 #endif

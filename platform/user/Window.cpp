@@ -1,6 +1,7 @@
 // Creating and destroying windows, with Windows' message sequences.
 #include <algorithm>
 
+#include "platform/controls/Procedures.h"
 #include "platform/display/DisplayBackend.h"
 #include "platform/user/InputState.h"
 #include "platform/user/MessageQueue.h"
@@ -84,6 +85,8 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
                      int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param)
 {
     auto cls = FindClass(className);
+    // The system control classes come into being on first use.
+    if (!cls && platform::controls::RegisterSystemClasses()) cls = FindClass(className);
     if (!cls) return nullptr;
     bool child = (style & WS_CHILD) != 0;
     Window* parentWindow = Find(parent);

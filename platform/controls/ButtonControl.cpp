@@ -1,0 +1,151 @@
+#include "platform/controls/ButtonControl.h"
+
+#include <string>
+
+#include "platform/controls/ClassicLook.h"
+#include "platform/controls/Procedures.h"
+
+namespace platform::controls {
+
+LRESULT ButtonControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: Press(); return 0;
+    case WM_MOUSEMOVE: Track(wParam, x, y); return 0;
+    case WM_LBUTTONUP: Release(Inside(x, y)); return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE && !held_) Press();
+        return 0;
+    case WM_KEYUP:
+        if (wParam == VK_SPACE) Release(true);
+        return 0;
+    case WM_CAPTURECHANGED: CaptureLost(); return 0;
+    case WM_SETFOCUS:
+        focused_ = true;
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        return 0;
+    case WM_KILLFOCUS:
+        focused_ = false;
+        if (held_ && GetCapture() == hwnd_) ReleaseCapture();
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        return 0;
+    case WM_SETTEXT: {
+        LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        return result;
+    }
+    case WM_SETFONT:
+        font_ = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam)) InvalidateRect(hwnd_, nullptr, TRUE);
+        return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
+    case WM_ENABLE: InvalidateRect(hwnd_, nullptr, TRUE); return 0;
+    case BM_SETSTATE: SetPushed(wParam != 0); return 0;
+    case BM_GETSTATE: return (pushed_ ? BST_PUSHED : 0) | (focused_ ? BST_FOCUS : 0);
+    case BM_CLICK:
+        SendMessageW(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        SendMessageW(hwnd_, WM_LBUTTONUP, 0, 0);
+        return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: Paint(); return 0;
+    default: return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+void ButtonControl::Press()
+{
+    HWND hwnd = hwnd_;
+    SetCapture(hwnd);
+    SetFocus(hwnd);
+    if (StateOf<ButtonControl>(hwnd) != this) return;
+    held_ = true;
+    SetPushed(true);
+}
+
+void ButtonControl::Track(WPARAM keys, int x, int y)
+{
+    if (!held_ || !(keys & MK_LBUTTON) || GetCapture() != hwnd_) return;
+    SetPushed(Inside(x, y));
+}
+
+void ButtonControl::Release(bool inside)
+{
+    if (!held_) return;
+    held_ = false;
+    bool click = pushed_ && inside;
+    SetPushed(false);
+    HWND hwnd = hwnd_;
+    if (GetCapture() == hwnd) ReleaseCapture();
+    // The parent may destroy the button while it handles the click.
+    if (click && IsWindow(hwnd)) NotifyParent(hwnd, BN_CLICKED);
+}
+
+void ButtonControl::CaptureLost()
+{
+    if (!held_) return;
+    held_ = false;
+    SetPushed(false);
+}
+
+void ButtonControl::SetPushed(bool pushed)
+{
+    if (pushed == pushed_) return;
+    pushed_ = pushed;
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+bool ButtonControl::Inside(int x, int y) const
+{
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    return x >= client.left && x < client.right && y >= client.top && y < client.bottom;
+}
+
+void ButtonControl::Paint()
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    if (!dc) return;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    RECT face = client;
+    if ((GetWindowLongPtrW(hwnd_, GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON) {
+        Frame(dc, face, colour::kText, colour::kText);
+        face = RECT{face.left + 1, face.top + 1, face.right - 1, face.bottom - 1};
+    }
+    ButtonFace(dc, face, pushed_);
+
+    int length = GetWindowTextLengthW(hwnd_);
+    if (length > 0) {
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        length = GetWindowTextW(hwnd_, text.data(), length + 1);
+        RECT area{face.left + 2, face.top + 2, face.right - 2, face.bottom - 2};
+        if (pushed_) area = RECT{area.left + 1, area.top + 1, area.right + 1, area.bottom + 1};
+        Selected font(dc, FontOrDefault(font_));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, IsWindowEnabled(hwnd_) ? colour::kText : colour::kGrayText);
+        DrawTextW(dc, text.c_str(), length, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    if (focused_) FocusDots(dc, RECT{face.left + 3, face.top + 3, face.right - 3, face.bottom - 3});
+    EndPaint(hwnd_, &ps);
+}
+
+LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(new ButtonControl(hwnd)));
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    ButtonControl* button = StateOf<ButtonControl>(hwnd);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, 0, 0);
+        delete button;
+        return 0;
+    }
+    if (!button) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return button->HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace platform::controls

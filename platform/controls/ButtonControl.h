@@ -1,0 +1,30 @@
+// The push button of class "button": one object per window, driven by ButtonProc.
+#pragma once
+
+#include "platform/win32.h"
+
+namespace platform::controls {
+
+class ButtonControl {
+public:
+    explicit ButtonControl(HWND hwnd) : hwnd_(hwnd) {}
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void Press();
+    void Track(WPARAM keys, int x, int y);
+    // Ends a press; a click when `inside` and the face was still pushed.
+    void Release(bool inside);
+    void CaptureLost();
+    void SetPushed(bool pushed);
+    bool Inside(int x, int y) const;
+    void Paint();
+
+    HWND hwnd_;
+    HFONT font_ = nullptr;
+    bool held_ = false;    // a press (mouse or Space) is in progress
+    bool pushed_ = false;  // the face is drawn pushed
+    bool focused_ = false;
+};
+
+}  // namespace platform::controls
