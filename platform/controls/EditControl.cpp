@@ -35,6 +35,7 @@ LRESULT EditControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFONT:
         font_ = reinterpret_cast<HFONT>(wParam);
         widths_.clear();
+        positionsValid_ = false;
         lineHeight_ = 0;
         KeepCaretVisible();
         if (LOWORD(lParam)) InvalidateRect(hwnd_, nullptr, TRUE);
@@ -265,27 +266,38 @@ int EditControl::CharWidth(wchar_t c)
     return width;
 }
 
+const std::vector<int>& EditControl::Positions()
+{
+    if (positionsValid_ && positionsRevision_ == text_.Revision()) return positions_;
+    const std::wstring& text = text_.Text();
+    positions_.resize(text.size() + 1);
+    int x = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        positions_[i] = x;
+        x += CharWidth(text[i]);
+    }
+    positions_[text.size()] = x;
+    positionsRevision_ = text_.Revision();
+    positionsValid_ = true;
+    return positions_;
+}
+
 int EditControl::XOf(size_t index)
 {
-    const std::wstring& text = text_.Text();
-    index = std::min(index, text.size());
-    int x = 0;
-    for (size_t i = 0; i < index; ++i) x += CharWidth(text[i]);
-    return x;
+    const std::vector<int>& x = Positions();
+    return x[std::min(index, x.size() - 1)];
 }
 
 size_t EditControl::IndexAt(int x)
 {
     // x is in client coordinates; the nearest boundary between characters wins.
     int target = x - TextArea().left + scrollX_;
-    const std::wstring& text = text_.Text();
-    int left = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        int width = CharWidth(text[i]);
-        if (target < left + (width + 1) / 2) return i;
-        left += width;
-    }
-    return text.size();
+    const std::vector<int>& edges = Positions();
+    auto after = std::upper_bound(edges.begin(), edges.end(), target);
+    if (after == edges.begin()) return 0;
+    if (after == edges.end()) return edges.size() - 1;
+    auto before = after - 1;
+    return static_cast<size_t>((target - *before < *after - target ? before : after) - edges.begin());
 }
 
 void EditControl::KeepCaretVisible()
@@ -333,12 +345,12 @@ void EditControl::Paint()
         SetBkMode(dc, TRANSPARENT);
         const std::wstring& text = text_.Text();
         // Only the characters that can show are laid out.
-        size_t first = 0;
-        int x = 0;
-        while (first < text.size() && x + CharWidth(text[first]) <= scrollX_) x += CharWidth(text[first++]);
-        size_t last = first;
-        int right = x;
-        while (last < text.size() && right < scrollX_ + (area.right - area.left)) right += CharWidth(text[last++]);
+        const std::vector<int>& edges = Positions();
+        int width = area.right - area.left;
+        size_t first = static_cast<size_t>(std::upper_bound(edges.begin(), edges.end(), scrollX_) - edges.begin());
+        first = first > 0 ? first - 1 : 0;
+        size_t last = static_cast<size_t>(std::lower_bound(edges.begin(), edges.end(), scrollX_ + width) - edges.begin());
+        last = std::min(last, text.size());
         size_t selStart = std::clamp(text_.SelectionStart(), first, last);
         size_t selEnd = std::clamp(text_.SelectionEnd(), first, last);
         if (!focused_ && !(style & ES_NOHIDESEL)) selStart = selEnd = last;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <unordered_map>
+#include <vector>
 
 #include "platform/controls/EditText.h"
 #include "platform/win32.h"
@@ -44,6 +45,8 @@ private:
     RECT TextArea() const;
     int CharWidth(wchar_t c);
     int XOf(size_t index);
+    // The left edge of every character and the end of the text.
+    const std::vector<int>& Positions();
     size_t IndexAt(int x);
     void KeepCaretVisible();
     int LineHeight();
@@ -53,6 +56,9 @@ private:
     EditText text_;
     HFONT font_ = nullptr;
     std::unordered_map<wchar_t, int> widths_;
+    std::vector<int> positions_;
+    unsigned positionsRevision_ = 0;
+    bool positionsValid_ = false;
     int lineHeight_ = 0;
     int scrollX_ = 0;
     bool focused_ = false;

@@ -12,6 +12,7 @@ bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 void EditText::SetText(std::wstring text)
 {
     text_ = std::move(text);
+    ++revision_;
     anchor_ = caret_ = 0;
     hasUndo_ = false;
     typingStep_ = false;
@@ -36,6 +37,7 @@ bool EditText::ReplaceSelection(const std::wstring& insert, bool limited, bool t
     if (!(typing && typingStep_)) Remember();
     typingStep_ = typing;
     text_.replace(start, end - start, insert, 0, room);
+    ++revision_;
     anchor_ = caret_ = start + room;
     return true;
 }
@@ -63,6 +65,7 @@ bool EditText::Undo()
     if (!hasUndo_) return false;
     // A second undo puts back what the first took away, as on Windows.
     std::swap(text_, undoText_);
+    ++revision_;
     std::swap(caret_, undoCaret_);
     caret_ = std::min(caret_, text_.size());
     anchor_ = caret_;

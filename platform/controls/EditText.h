@@ -23,6 +23,8 @@ public:
     size_t Limit() const { return limit_; }
     void SetLimit(size_t limit) { limit_ = limit; }
     bool CanUndo() const { return hasUndo_; }
+    // Changes whenever the text does, so that measurements can be cached.
+    unsigned Revision() const { return revision_; }
 
     // Replaces everything, unlimited; the caret goes to the start and the
     // undo buffer is emptied, as WM_SETTEXT does.
@@ -52,6 +54,7 @@ private:
     size_t anchor_ = 0;
     size_t caret_ = 0;
     size_t limit_ = kDefaultLimit;
+    unsigned revision_ = 0;
 
     bool hasUndo_ = false;
     bool typingStep_ = false;  // the undo step is still collecting typed characters
