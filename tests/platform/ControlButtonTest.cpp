@@ -81,6 +81,22 @@ TEST_F(Button, DisabledButtonIgnoresClicks)
     EXPECT_EQ(Commands(button, kId), std::vector<WORD>{BN_CLICKED});
 }
 
+int Brightness(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
+
+TEST_F(Button, FaceIsRaisedAndPushedWhilePressed)
+{
+    UpdateWindow(parent);
+    kytest::PumpUntilIdle();
+    // Raised: light top-left edge, dark bottom-right edge.
+    EXPECT_GT(Brightness(kytest::ReadPixel(button, 0, 0)), Brightness(kytest::ReadPixel(button, 249, 22)));
+    kytest::PressLeft(button, 100, 10);
+    kytest::PumpUntilIdle();
+    UpdateWindow(button);
+    EXPECT_LT(Brightness(kytest::ReadPixel(button, 0, 0)), Brightness(kytest::ReadPixel(button, 100, 1)));
+    kytest::ReleaseLeft(button, 100, 10);
+    kytest::PumpUntilIdle();
+}
+
 TEST_F(Button, ParentDestroyedByTheClickTakesTheButtonAlong)
 {
     unsigned before = kytest::LiveWindowCount();
