@@ -1,0 +1,7 @@
+#include "framework/ProgramModule.h"
+
+HINSTANCE ProgramModule()
+{
+    static const HINSTANCE module = GetModuleHandleW(nullptr);
+    return module;
+}

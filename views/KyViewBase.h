@@ -1,0 +1,56 @@
+// A lens view: one window holding the whole state of one demonstration (the
+// lens, the candle, the image the lens forms, the view geometry and its
+// controls). The optics model needs no window: set the focal length and the
+// object position, call Recompute, and read the image and the status lines.
+#pragma once
+
+#include "framework/KyWnd.h"
+#include "platform/win32.h"
+#include "views/SkinButton.h"
+
+#include <string>
+#include <vector>
+
+class KyViewBase : public KyWnd {
+public:
+    static constexpr int kButtonCount = 5;
+
+    explicit KyViewBase(bool convex);
+    ~KyViewBase() override;
+
+    bool WantsMouseLeave() override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // Draws the lens kind's characteristic rays into `dc`.
+    virtual void DrawRays(HDC dc, const RECT& area) = 0;
+    // Derives the image from the object and the lens, rebuilds the status
+    // lines, shows the focal length in the edit control and asks for a redraw.
+    virtual void Recompute() = 0;
+
+protected:
+    // Shared start and end of every Recompute.
+    void ShowFocalLength();
+    void RequestRedraw();
+
+    bool isConvex;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    float scale;
+    float originX = 0.0f;
+    float originY = 0.0f;
+    float focalLength = 10.0f;
+    float objectHeight = 10.0f;
+    float objectX = -15.0f;
+    // Positive: the image hangs below the axis (inverted, real).
+    float imageHeight = 0.0f;
+    // Positive: right of the lens (real); negative: on the object's side.
+    float imageX = 0.0f;
+    bool hasImage = false;
+    HWND focalEdit = nullptr;
+    RECT focalEditRect{0, 0, 0, 0};
+    // "左移", "右移", "放大", "缩小", "更新", in this order.
+    SkinButton buttons[kButtonCount];
+    std::vector<std::wstring> statusLines;
+    RECT statusRect{0, 0, 0, 0};
+    bool dragging = false;
+};
