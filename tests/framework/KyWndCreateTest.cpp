@@ -1,0 +1,165 @@
+// Creating and destroying framework windows: class registration, the
+// failure paths, and the two ways a window can end.
+#include "RecordingWnd.h"
+#include "base/Text.h"
+#include "framework/KyWndMessages.h"
+#include "framework/ProgramModule.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+std::wstring ClassNameOf(HWND window)
+{
+    wchar_t name[128] = {};
+    GetClassNameW(window, name, 128);
+    return name;
+}
+
+}  // namespace
+
+TEST(KyWndCreate, WindowsOfOneClassStyleShareOneClass)
+{
+    RecordingWnd first;
+    RecordingWnd second;
+    RecordingWnd other;
+    ASSERT_TRUE(first.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
+    ASSERT_TRUE(second.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
+    ASSERT_TRUE(other.Create(CS_HREDRAW | CS_VREDRAW, WS_POPUP, 0, nullptr, nullptr));
+
+    EXPECT_EQ(ClassNameOf(first.GetHwnd()), L"_Tev_KyWnd2_classCtyle:B_");
+    EXPECT_EQ(ClassNameOf(second.GetHwnd()), L"_Tev_KyWnd2_classCtyle:B_");
+    EXPECT_EQ(ClassNameOf(other.GetHwnd()), L"_Tev_KyWnd2_classCtyle:3_");
+
+    // The class is registered once, under the program's module.
+    WNDCLASSEXW registered{};
+    registered.cbSize = sizeof(registered);
+    ASSERT_TRUE(GetClassInfoExW(ProgramModule(), L"_Tev_KyWnd2_classCtyle:B_", &registered));
+    EXPECT_EQ(registered.style, 0xBu);
+    EXPECT_EQ(registered.lpfnWndProc, &KyWndProc);
+}
+
+TEST(KyWndCreate, NewWindowsStartAtTheOriginWithNoSize)
+{
+    RecordingWnd parent;
+    ASSERT_TRUE(CreateShownTopLevel(parent, 200, 150));
+    RecordingWnd child;
+    ASSERT_TRUE(child.CreateChild(parent.GetHwnd(), parent.BackDc()));
+    EXPECT_EQ(child.Parent(), parent.GetHwnd());
+    EXPECT_EQ(child.Background(), parent.BackDc());
+    EXPECT_FALSE(IsWindowVisible(child.GetHwnd()));
+    RECT rect{1, 1, 1, 1};
+    GetClientRect(child.GetHwnd(), &rect);
+    EXPECT_EQ(rect.right, 0);
+    EXPECT_EQ(rect.bottom, 0);
+    // Creation runs WM_CREATE through the handler, after WM_NCCREATE.
+    ASSERT_EQ(child.Seen(WM_NCCREATE).size(), 1u);
+    ASSERT_EQ(child.Seen(WM_CREATE).size(), 1u);
+    EXPECT_EQ(child.Seen(WM_CREATE)[0].handleAtTheTime, child.GetHwnd());
+}
+
+TEST(KyWndCreate, FailuresLeaveTheObjectWithoutAWindow)
+{
+    RecordingWnd window;
+    EXPECT_FALSE(window.CreateChild(nullptr, nullptr));
+    EXPECT_EQ(window.GetHwnd(), nullptr);
+
+    window.failCreate = true;
+    EXPECT_FALSE(window.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
+    EXPECT_EQ(window.GetHwnd(), nullptr);
+    EXPECT_EQ(window.BackDc(), nullptr);
+    EXPECT_EQ(window.Parent(), nullptr);
+
+    window.failCreate = false;
+    window.failNcCreate = true;
+    EXPECT_FALSE(window.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
+    EXPECT_EQ(window.GetHwnd(), nullptr);
+
+    // The same object can still get a window, but only one.
+    window.failNcCreate = false;
+    ASSERT_TRUE(window.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
+    HWND first = window.GetHwnd();
+    EXPECT_NE(window.BackDc(), nullptr);
+    EXPECT_FALSE(window.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
+    EXPECT_EQ(window.GetHwnd(), first);
+}
+
+TEST(KyWndCreate, AFailedCreationKeepsTheEarlierParentAndBackground)
+{
+    RecordingWnd parent;
+    ASSERT_TRUE(CreateShownTopLevel(parent, 100, 100));
+    RecordingWnd child;
+    ASSERT_TRUE(child.CreateChild(parent.GetHwnd(), parent.BackDc()));
+    DestroyWindow(child.GetHwnd());
+    ASSERT_EQ(child.GetHwnd(), nullptr);
+
+    child.failCreate = true;
+    EXPECT_FALSE(child.CreateChild(parent.GetHwnd(), nullptr));
+    EXPECT_EQ(child.Parent(), parent.GetHwnd());
+    EXPECT_EQ(child.Background(), parent.BackDc());
+}
+
+TEST(KyWndCreate, AWindowOfAFrameworkClassNeedsItsObject)
+{
+    RecordingWnd window;
+    ASSERT_TRUE(window.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
+    HWND orphan = CreateWindowExW(0, L"_Tev_KyWnd2_classCtyle:B_", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                  nullptr, ProgramModule(), nullptr);
+    EXPECT_EQ(orphan, nullptr);
+    if (orphan != nullptr)
+        DestroyWindow(orphan);
+}
+
+TEST(KyWndDestroy, DestroyingTheWindowRunsTheHandlerAndKeepsTheObject)
+{
+    RecordingWnd window;
+    window.secondBuffer = true;
+    ASSERT_TRUE(window.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
+    MoveWindow(window.GetHwnd(), 0, 0, 50, 40, FALSE);
+    HWND handle = window.GetHwnd();
+    ASSERT_NE(window.SecondDc(), nullptr);
+
+    DestroyWindow(handle);
+    const auto destroyed = window.Seen(WM_DESTROY);
+    ASSERT_EQ(destroyed.size(), 1u);
+    EXPECT_EQ(destroyed[0].handleAtTheTime, handle);
+    EXPECT_EQ(window.GetHwnd(), nullptr);
+    EXPECT_EQ(window.BackDc(), nullptr);
+    EXPECT_EQ(window.SecondDc(), nullptr);
+    EXPECT_EQ(window.BufferWidth(), 0);
+    EXPECT_EQ(window.BufferHeight(), 0);
+
+    // Still registered: a new window on the same object dispatches to it.
+    ASSERT_TRUE(window.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
+    EXPECT_EQ(window.Seen(WM_CREATE).size(), 2u);
+}
+
+TEST(KyWndDestroy, DestroyingTheObjectDestroysTheWindowWithoutItsHandler)
+{
+    std::vector<HandledMessage> log;
+    auto window = std::make_unique<RecordingWnd>();
+    window->log = &log;
+    ASSERT_TRUE(window->Create(0xB, WS_POPUP, 0, nullptr, nullptr));
+    HWND handle = window->GetHwnd();
+    window.reset();
+    EXPECT_FALSE(IsWindow(handle));
+    for (const HandledMessage& entry : log) {
+        EXPECT_NE(entry.message, WM_DESTROY);
+        EXPECT_NE(entry.message, WM_NCDESTROY);
+    }
+}
+
+TEST(KyWndDestroy, ChildObjectsOutliveTheirDestroyedParentWindow)
+{
+    RecordingWnd parent;
+    ASSERT_TRUE(CreateShownTopLevel(parent, 100, 100));
+    RecordingWnd child;
+    ASSERT_TRUE(child.CreateChild(parent.GetHwnd(), nullptr));
+    DestroyWindow(parent.GetHwnd());
+    EXPECT_EQ(child.Seen(WM_DESTROY).size(), 1u);
+    EXPECT_EQ(child.GetHwnd(), nullptr);
+    EXPECT_EQ(parent.GetHwnd(), nullptr);
+}

@@ -1,0 +1,159 @@
+// Skinned buttons inside a real owner window: hover and press states, the
+// posted command, and what gets repainted.
+#include "ModelProbe.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SkinButtonTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(owner.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
+        MoveWindow(owner.GetHwnd(), 0, 0, 400, 300, FALSE);
+        ShowWindow(owner.GetHwnd(), SW_SHOW);
+        UpdateWindow(owner.GetHwnd());
+        button.Init(owner.GetHwnd(), L"左移", 2, true);
+        button.SetBounds(100, 50, 165, 72);
+        ValidateRect(owner.GetHwnd(), nullptr);
+    }
+
+    // Takes every command posted so far out of the queue.
+    int TakeClicks(WPARAM expectedCommand)
+    {
+        int clicks = 0;
+        MSG message;
+        while (PeekMessageW(&message, owner.GetHwnd(), KYWM_BUTTONCLICK, KYWM_BUTTONCLICK, PM_REMOVE)) {
+            EXPECT_EQ(message.wParam, expectedCommand);
+            EXPECT_EQ(message.lParam, 0);
+            ++clicks;
+        }
+        return clicks;
+    }
+
+    // The owner's update rectangle, emptied afterwards.
+    RECT TakeUpdate()
+    {
+        RECT update{0, 0, 0, 0};
+        GetUpdateRect(owner.GetHwnd(), &update, FALSE);
+        ValidateRect(owner.GetHwnd(), nullptr);
+        return update;
+    }
+
+    static bool Same(const RECT& a, const RECT& b)
+    {
+        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    }
+
+    // The press itself is the owner's job: it marks the button pressed.
+    void Press()
+    {
+        button.pressed = true;
+        button.OnMouseMove(110, 60);
+    }
+
+    ConvexProbe owner;
+    SkinButton button;
+};
+
+}  // namespace
+
+TEST_F(SkinButtonTest, InitStoresWhatItIsGiven)
+{
+    EXPECT_EQ(button.owner, owner.GetHwnd());
+    EXPECT_EQ(button.caption, L"左移");
+    EXPECT_EQ(button.commandId, 2);
+    EXPECT_TRUE(button.autoRepeat);
+    EXPECT_TRUE(button.enabled);
+    EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceNormal);
+}
+
+TEST_F(SkinButtonTest, RightAndBottomEdgesAreOutside)
+{
+    EXPECT_TRUE(button.Contains(100, 50));
+    EXPECT_TRUE(button.Contains(164, 71));
+    EXPECT_FALSE(button.Contains(165, 60));
+    EXPECT_FALSE(button.Contains(120, 72));
+    EXPECT_FALSE(button.Contains(99, 60));
+    EXPECT_FALSE(button.Contains(120, 49));
+}
+
+TEST_F(SkinButtonTest, SetBoundsRepaintsTheWholeOwner)
+{
+    button.SetBounds(10, 10, 75, 32);
+    RECT client{};
+    GetClientRect(owner.GetHwnd(), &client);
+    EXPECT_TRUE(Same(TakeUpdate(), client));
+}
+
+TEST_F(SkinButtonTest, HoverFollowsThePointerAndRepaintsOnlyTheButton)
+{
+    button.OnMouseMove(120, 60);
+    EXPECT_TRUE(button.hover);
+    EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceHover);
+    EXPECT_TRUE(Same(TakeUpdate(), button.rect));
+
+    button.OnMouseMove(125, 65);  // still over it: nothing to repaint
+    EXPECT_TRUE(Same(TakeUpdate(), RECT{0, 0, 0, 0}));
+
+    button.OnMouseMove(165, 60);
+    EXPECT_FALSE(button.hover);
+    EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceNormal);
+    EXPECT_TRUE(Same(TakeUpdate(), button.rect));
+
+    button.enabled = false;
+    button.OnMouseMove(120, 60);
+    EXPECT_FALSE(button.hover);
+    EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceDisabled);
+}
+
+TEST_F(SkinButtonTest, PressAndReleaseInsidePostsOneCommand)
+{
+    Press();
+    EXPECT_EQ(button.CurrentFace(), SkinButton::kFacePressed);
+    EXPECT_FALSE(button.hover);  // a pressed button loses its highlight
+    TakeUpdate();
+
+    button.OnLButtonUp(164, 71);
+    EXPECT_EQ(TakeClicks(2), 1);
+    EXPECT_FALSE(button.pressed);
+    EXPECT_TRUE(button.hover);
+    EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceHover);
+    EXPECT_TRUE(Same(TakeUpdate(), button.rect));
+
+    // A release that ends no press does nothing.
+    button.OnLButtonUp(120, 60);
+    EXPECT_EQ(TakeClicks(2), 0);
+    EXPECT_TRUE(Same(TakeUpdate(), RECT{0, 0, 0, 0}));
+}
+
+TEST_F(SkinButtonTest, PressInsideReleaseOutsidePostsNothing)
+{
+    Press();
+    button.OnMouseMove(300, 200);
+    button.OnLButtonUp(165, 72);  // the corner just outside
+    EXPECT_EQ(TakeClicks(2), 0);
+    EXPECT_FALSE(button.pressed);
+    EXPECT_FALSE(button.hover);
+    EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceNormal);
+}
+
+TEST_F(SkinButtonTest, ReleaseInsideADisabledButtonStillPosts)
+{
+    Press();
+    button.enabled = false;
+    button.OnLButtonUp(120, 60);
+    EXPECT_EQ(TakeClicks(2), 1);
+}
+
+TEST(SkinButtonWithoutOwner, NothingIsPostedOrRepainted)
+{
+    SkinButton button;
+    button.SetBounds(0, 0, 10, 10);
+    button.pressed = true;
+    button.OnLButtonUp(5, 5);
+    EXPECT_TRUE(button.hover);
+    MSG message;
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, KYWM_BUTTONCLICK, KYWM_BUTTONCLICK, PM_REMOVE));
+}
