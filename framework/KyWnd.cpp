@@ -36,7 +36,7 @@ bool KyWnd::Create(UINT classStyle, DWORD style, DWORD exStyle, HWND parent, HDC
     RegisterClassExW(&windowClass);
 
     HWND created = CreateWindowExW(exStyle, className.c_str(), L"", style, 0, 0, 0, 0, parent,
-                                   nullptr, ProgramModule(), static_cast<KyWnd*>(this));
+                                   nullptr, ProgramModule(), this);
     hwnd = created;
     if (created == nullptr)
         return false;

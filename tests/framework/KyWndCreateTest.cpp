@@ -1,25 +1,13 @@
 // Creating and destroying framework windows: class registration, the
 // failure paths, and the two ways a window can end.
 #include "RecordingWnd.h"
-#include "base/Text.h"
-#include "framework/KyWndMessages.h"
 #include "framework/ProgramModule.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
-
-namespace {
-
-std::wstring ClassNameOf(HWND window)
-{
-    wchar_t name[128] = {};
-    GetClassNameW(window, name, 128);
-    return name;
-}
-
-}  // namespace
+#include <utility>
 
 TEST(KyWndCreate, WindowsOfOneClassStyleShareOneClass)
 {
@@ -30,16 +18,21 @@ TEST(KyWndCreate, WindowsOfOneClassStyleShareOneClass)
     ASSERT_TRUE(second.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
     ASSERT_TRUE(other.Create(CS_HREDRAW | CS_VREDRAW, WS_POPUP, 0, nullptr, nullptr));
 
-    EXPECT_EQ(ClassNameOf(first.GetHwnd()), L"_Tev_KyWnd2_classCtyle:B_");
-    EXPECT_EQ(ClassNameOf(second.GetHwnd()), L"_Tev_KyWnd2_classCtyle:B_");
-    EXPECT_EQ(ClassNameOf(other.GetHwnd()), L"_Tev_KyWnd2_classCtyle:3_");
-
-    // The class is registered once, under the program's module.
-    WNDCLASSEXW registered{};
-    registered.cbSize = sizeof(registered);
-    ASSERT_TRUE(GetClassInfoExW(ProgramModule(), L"_Tev_KyWnd2_classCtyle:B_", &registered));
-    EXPECT_EQ(registered.style, 0xBu);
-    EXPECT_EQ(registered.lpfnWndProc, &KyWndProc);
+    // One class per style, registered under the program's module, whose
+    // name differs only in the hexadecimal part.
+    for (const auto& [name, style] : {std::pair{L"_Tev_KyWnd2_classCtyle:B_", 0xBu},
+                                      std::pair{L"_Tev_KyWnd2_classCtyle:3_", 0x3u}}) {
+        WNDCLASSEXW registered{};
+        registered.cbSize = sizeof(registered);
+        ASSERT_TRUE(GetClassInfoExW(ProgramModule(), name, &registered));
+        EXPECT_EQ(registered.style, style);
+        EXPECT_EQ(registered.lpfnWndProc, &KyWndProc);
+        EXPECT_EQ(registered.hbrBackground, nullptr);
+        EXPECT_NE(registered.hCursor, nullptr);
+    }
+    WNDCLASSEXW unused{};
+    unused.cbSize = sizeof(unused);
+    EXPECT_FALSE(GetClassInfoExW(ProgramModule(), L"_Tev_KyWnd2_classCtyle:0B_", &unused));
 }
 
 TEST(KyWndCreate, NewWindowsStartAtTheOriginWithNoSize)
