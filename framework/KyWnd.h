@@ -32,14 +32,15 @@ public:
     // 1000 x 700, keeping the top-left corner where it is.
     void ResizeToDefault();
 
-    // The common dispatch; called only by KyWndProc.
-    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
-
 protected:
     bool trackingLeave = false;
     bool captured = false;
 
 private:
+    friend LRESULT CALLBACK KyWndProc(HWND, UINT, WPARAM, LPARAM);
+
+    // The common dispatch; called only by KyWndProc.
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnCreateMessage(WPARAM wParam, LPARAM lParam);
     LRESULT OnDestroyMessage(WPARAM wParam, LPARAM lParam);
     LRESULT OnSizeMessage(WPARAM wParam, LPARAM lParam);
