@@ -44,6 +44,4 @@ protected:
     bool shownOnce = false;
     int minTrackWidth = 0;
     int minTrackHeight = 0;
-
-    friend LRESULT CALLBACK KyWndProc(HWND, UINT, WPARAM, LPARAM);
 };
