@@ -8,6 +8,19 @@
 
 namespace {
 
+// Any window that keeps its text stands in for the edit control.
+HWND CreateTextHolder(HWND parent)
+{
+    WNDCLASSEXW holder{};
+    holder.cbSize = sizeof(holder);
+    holder.lpfnWndProc = DefWindowProcW;
+    holder.hInstance = GetModuleHandleW(nullptr);
+    holder.lpszClassName = L"KyTestTextHolder";
+    RegisterClassExW(&holder);
+    return CreateWindowExW(0, L"KyTestTextHolder", L"", WS_CHILD | WS_VISIBLE, 0, 0, 60, 23, parent, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
 std::wstring TextOf(HWND window)
 {
     wchar_t text[64] = {};
@@ -23,8 +36,7 @@ TEST(ViewWindow, RecomputeShowsTheFocalLengthAndRedraws)
     ASSERT_TRUE(view.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
     MoveWindow(view.GetHwnd(), 0, 0, 300, 200, FALSE);
     ShowWindow(view.GetHwnd(), SW_SHOW);
-    view.focalEdit = CreateWindowExW(0, L"edit", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 60, 23,
-                                     view.GetHwnd(), nullptr, nullptr, nullptr);
+    view.focalEdit = CreateTextHolder(view.GetHwnd());
     ASSERT_NE(view.focalEdit, nullptr);
 
     ValidateRect(view.GetHwnd(), nullptr);
