@@ -6,6 +6,7 @@
 
 #include "framework/KyWnd.h"
 #include "platform/win32.h"
+#include "views/SceneGeometry.h"
 #include "views/SkinButton.h"
 
 #include <string>
@@ -19,7 +20,9 @@ public:
     ~KyViewBase() override;
 
     bool WantsMouseLeave() override;
+    bool CaptureOnPress(int x, int y) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc, const RECT& area) override;
 
     // Draws the lens kind's characteristic rays into `dc`.
     virtual void DrawRays(HDC dc, const RECT& area) = 0;
@@ -27,7 +30,30 @@ public:
     // lines, shows the focal length in the edit control and asks for a redraw.
     virtual void Recompute() = 0;
 
+    // The step commands change their value only by a real step (at least the
+    // optics tolerance) and recompute or redraw only then.
+    void MoveObjectLeft();
+    void MoveObjectRight();
+    void ZoomIn();
+    void ZoomOut();
+    // Reads the edit control; a text that is no number in [3, 50] is refused
+    // and changes nothing.
+    void ApplyFocalLength();
+    // The rectangle the candle picture is drawn in: top and bottom edges
+    // inside, left and right edges outside.
+    bool HitCandle(int x, int y) const;
+
+    static HWND CreateEditControl(HFONT font, HWND parent);
+    // The control's text without leading and trailing blanks and tabs, inner
+    // tabs made blanks, line breaks removed; empty for a null control.
+    static std::wstring ReadEditText(HWND control);
+
 protected:
+    // The model and geometry as the scene geometry reads them.
+    SceneModel Scene() const;
+    // Width of the candle picture at the current zoom.
+    float CandleWidth() const;
+
     // Shared start and end of every Recompute.
     void ShowFocalLength();
     void RequestRedraw();
@@ -53,4 +79,24 @@ protected:
     std::vector<std::wstring> statusLines;
     RECT statusRect{0, 0, 0, 0};
     bool dragging = false;
+
+private:
+    void OnCreate();
+    void OnSize(int width, int height);
+    void OnKeyDown(UINT key);
+    void OnWheel(int delta);
+    void OnLButtonDown(int x, int y);
+    void OnMouseMove(int x, int y);
+    void OnLButtonUp(int x, int y);
+    void OnMouseLeave();
+    void OnTimer(UINT_PTR id);
+    void OnButtonCommand(int command);
+    void ZoomTo(float newScale);
+    void DragCandleTo(int x);
+    float MaxScale() const;
+
+    void DrawPictures(HDC dc);
+    void DrawScales(HDC dc, int tickLength);
+    void DrawFocalMarks(HDC dc, int tickLength);
+    void DrawStatusLines(HDC dc);
 };

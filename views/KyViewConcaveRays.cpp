@@ -1,7 +1,9 @@
-// The concave view's rays are part of the scene drawing, which does not
-// exist yet: nothing is drawn here until it does.
+#include "app/AppContext.h"
 #include "views/KyViewConcave.h"
+#include "views/SceneDrawing.h"
 
-void KyViewConcave::DrawRays(HDC, const RECT&)
+void KyViewConcave::DrawRays(HDC dc, const RECT&)
 {
+    const AppContext& context = AppContext::Instance();
+    DrawRaySegments(dc, ConcaveRays(Scene()), context.rayPen, context.dashedRayPen);
 }

@@ -1,7 +1,9 @@
-// The convex view's rays are part of the scene drawing, which does not
-// exist yet: nothing is drawn here until it does.
+#include "app/AppContext.h"
 #include "views/KyViewConvex.h"
+#include "views/SceneDrawing.h"
 
-void KyViewConvex::DrawRays(HDC, const RECT&)
+void KyViewConvex::DrawRays(HDC dc, const RECT&)
 {
+    const AppContext& context = AppContext::Instance();
+    DrawRaySegments(dc, ConvexRays(Scene()), context.rayPen, context.dashedRayPen);
 }

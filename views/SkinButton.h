@@ -22,6 +22,9 @@ public:
     void OnMouseMove(int x, int y);
     // Ends a press; inside the button it posts the command.
     void OnLButtonUp(int x, int y);
+    // Draws the face for the current state and the caption, when the button
+    // meets `area`.
+    void Draw(HDC dc, const RECT& area) const;
 
     // Left and top edges are inside, right and bottom edges outside.
     bool Contains(int x, int y) const;

@@ -1,0 +1,30 @@
+#include "views/SceneDrawing.h"
+
+#include "gdi/PenCache.h"
+
+ScopedSelection::ScopedSelection(HDC dc, HGDIOBJ object)
+    : dc_(dc), previous_(object != nullptr ? SelectObject(dc, object) : nullptr)
+{
+}
+
+ScopedSelection::~ScopedSelection()
+{
+    if (previous_ != nullptr)
+        SelectObject(dc_, previous_);
+}
+
+void DrawLineWithPen(HDC dc, int x1, int y1, int x2, int y2, int32_t penId)
+{
+    MoveToEx(dc, x1, y1, nullptr);
+    const HPEN pen = penId != PenCache::kNoPen ? PenHandle(penId) : nullptr;
+    ScopedSelection selected(dc, pen);
+    LineTo(dc, x2, y2);
+}
+
+void DrawRaySegments(HDC dc, const std::vector<RaySegment>& segments, int32_t solidPen, int32_t dashedPen)
+{
+    for (const RaySegment& segment : segments) {
+        DrawLineWithPen(dc, segment.from.x, segment.from.y, segment.to.x, segment.to.y,
+                        segment.dashed ? dashedPen : solidPen);
+    }
+}
