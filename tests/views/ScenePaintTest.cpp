@@ -1,0 +1,439 @@
+// The scene as painted: pictures, scales, marks, texts and rays at the
+// pixels the geometry gives. Text is checked by where its ink lies, never by
+// glyph shapes, so the same checks hold under Windows.
+#include "ViewProbe.h"
+
+#include "app/AppContext.h"
+#include "images/ImageDrawing.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr int kWidth = 1000;
+constexpr int kHeight = 600;
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRayColour = RGB(222, 62, 33);
+
+// A white 32-bit top-down section in a memory DC; pixels are read from the
+// bits, since the scans below touch most of the picture many times over.
+class SceneCanvas {
+public:
+    SceneCanvas(int width, int height) : width_(width), height_(height)
+    {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bits_ = static_cast<const uint32_t*>(bits);
+        previous_ = SelectObject(dc_, bitmap_);
+        RECT all{0, 0, width, height};
+        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    ~SceneCanvas()
+    {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    SceneCanvas(const SceneCanvas&) = delete;
+    SceneCanvas& operator=(const SceneCanvas&) = delete;
+
+    HDC Dc() const { return dc_; }
+    // Reading a pixel through GDI first makes sure that no drawing is still
+    // batched when the bits are read.
+    void Settle() const { GetPixel(dc_, 0, 0); }
+    COLORREF Pixel(int x, int y) const
+    {
+        if (x < 0 || y < 0 || x >= width_ || y >= height_)
+            return CLR_INVALID;
+        const uint32_t pixel = bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
+        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    }
+    bool Untouched() const
+    {
+        Settle();
+        for (int y = 0; y < height_; ++y) {
+            for (int x = 0; x < width_; ++x) {
+                if (Pixel(x, y) != RGB(255, 255, 255))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    int width_;
+    int height_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    const uint32_t* bits_ = nullptr;
+};
+
+bool IsDark(COLORREF c)
+{
+    return GetRValue(c) < 128 && GetGValue(c) < 128 && GetBValue(c) < 128;
+}
+
+bool IsMarkRed(COLORREF c)
+{
+    return GetRValue(c) > 200 && GetGValue(c) < 40 && GetBValue(c) < 40;
+}
+
+bool IsRay(COLORREF c)
+{
+    return c == kRayColour;
+}
+
+// The smallest rectangle holding every pixel of `region` that `test` accepts;
+// empty when there is none.
+RECT BoxWhere(const RECT& region, const std::function<bool(int, int)>& test)
+{
+    RECT box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    for (int y = region.top; y < region.bottom; ++y) {
+        for (int x = region.left; x < region.right; ++x) {
+            if (!test(x, y))
+                continue;
+            box.left = std::min<LONG>(box.left, x);
+            box.top = std::min<LONG>(box.top, y);
+            box.right = std::max<LONG>(box.right, x + 1);
+            box.bottom = std::max<LONG>(box.bottom, y + 1);
+        }
+    }
+    return box.left > box.right ? RECT{0, 0, 0, 0} : box;
+}
+
+RECT InkBox(const SceneCanvas& canvas, const RECT& region, const std::function<bool(COLORREF)>& test)
+{
+    canvas.Settle();
+    return BoxWhere(region, [&](int x, int y) { return test(canvas.Pixel(x, y)); });
+}
+
+bool Empty(const RECT& r)
+{
+    return r.right <= r.left;
+}
+
+// Ray pixels on the segment's own pixels, as a share of them.
+double RayShare(const SceneCanvas& canvas, POINT from, POINT to)
+{
+    canvas.Settle();
+    const int steps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
+    int hits = 0;
+    for (int i = 0; i < steps; ++i) {
+        const int x = from.x + (to.x - from.x) * i / steps;
+        const int y = from.y + (to.y - from.y) * i / steps;
+        // Line algorithms may round the minor axis either way.
+        bool hit = false;
+        for (int d = -1; d <= 1 && !hit; ++d)
+            hit = std::abs(to.x - from.x) >= std::abs(to.y - from.y) ? IsRay(canvas.Pixel(x, y + d))
+                                                                     : IsRay(canvas.Pixel(x + d, y));
+        hits += hit ? 1 : 0;
+    }
+    return steps == 0 ? 0.0 : static_cast<double>(hits) / steps;
+}
+
+class ScenePaint : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { AppContext::Instance().Initialize(); }
+
+    template <typename View>
+    std::unique_ptr<SceneCanvas> PaintOf(View& view)
+    {
+        auto canvas = std::make_unique<SceneCanvas>(kWidth, kHeight);
+        SetBkMode(canvas->Dc(), TRANSPARENT);
+        view.Paint(canvas->Dc(), RECT{0, 0, kWidth, kHeight});
+        return canvas;
+    }
+
+    // Where painting the scene with and without `picture` differs, looked
+    // for around `box`.
+    template <typename View>
+    RECT PictureFootprint(View& view, KyImage& picture, const PictureBox& box)
+    {
+        const auto with = PaintOf(view);
+        KyImage kept;
+        kept.LoadFromImage(picture, true);
+        picture.Release();
+        const auto without = PaintOf(view);
+        picture.LoadFromImage(kept, true);
+        with->Settle();
+        without->Settle();
+        return BoxWhere(Around(box), [&](int x, int y) { return with->Pixel(x, y) != without->Pixel(x, y); });
+    }
+
+    static RECT Around(const PictureBox& box)
+    {
+        return RECT{box.left - 10, box.top - 10, box.left + box.width + 10, box.top + box.height + 10};
+    }
+
+    // The ink of `picture` drawn alone into `box`.
+    static RECT InkAlone(const KyImage& picture, const PictureBox& box)
+    {
+        SceneCanvas canvas(kWidth, kHeight);
+        const RECT& source = picture.SourceRect();
+        DrawImage(canvas.Dc(), picture, box.left, box.top, box.width, box.height, 0, source.right - source.left,
+                  source.bottom - source.top);
+        return InkBox(canvas, Around(box), [](COLORREF c) { return c != kWhite; });
+    }
+
+    // Lines drawn later may hide up to `hidden` rows or columns at an edge
+    // (the lens line runs through the lens's tips, the axis along the top
+    // of a hanging image), never add one.
+    template <typename View>
+    void ExpectPictureAt(View& view, KyImage& picture, const PictureBox& box, int hidden)
+    {
+        const RECT drawn = PictureFootprint(view, picture, box);
+        const RECT alone = InkAlone(picture, box);
+        ASSERT_FALSE(Empty(alone));
+        EXPECT_EQ(drawn.left, alone.left);
+        EXPECT_EQ(drawn.right, alone.right);
+        EXPECT_GE(drawn.top, alone.top);
+        EXPECT_LE(drawn.top, alone.top + hidden);
+        EXPECT_LE(drawn.bottom, alone.bottom);
+        EXPECT_GE(drawn.bottom, alone.bottom - hidden);
+    }
+
+    AppContext& context = AppContext::Instance();
+};
+
+template <typename View>
+void Open(View& view)
+{
+    ASSERT_TRUE(OpenView(view, kWidth, kHeight));
+}
+
+}  // namespace
+
+TEST_F(ScenePaint, PicturesOfTheDefaultConvexView)
+{
+    ConvexView view;
+    Open(view);
+    ExpectPictureAt(view, context.convexLensPicture, PictureBox{489, 190, 23, 160}, 2);
+    ExpectPictureAt(view, context.candlePicture, PictureBox{368, 190, 24, 80}, 0);
+    ExpectPictureAt(view, context.invertedImagePicture, PictureBox{716, 270, 47, 160}, 1);
+}
+
+TEST_F(ScenePaint, TicksMarksAndUnitsOfTheDefaultConvexView)
+{
+    ConvexView view;
+    Open(view);
+    const auto canvas = PaintOf(view);
+    canvas->Settle();
+    // Horizontal ticks rise 5 pixels from the axis; those at f and 2f are
+    // covered by the red marks. (Row 265, the tick's excluded end point, is
+    // not checked: our own LineTo still draws the end of upward lines.)
+    for (int x : {20, 100, 180, 260, 740, 820, 900, 980}) {
+        SCOPED_TRACE(x);
+        for (int y = 266; y <= 270; ++y)
+            EXPECT_TRUE(IsDark(canvas->Pixel(x, y)));
+        EXPECT_EQ(canvas->Pixel(x, 264), kWhite);
+        EXPECT_EQ(canvas->Pixel(x + 1, 267), kWhite);
+        // The label sits centred under the tick, in the band down to y 295.
+        const RECT label = InkBox(*canvas, RECT{x - 40, 271, x + 40, 300}, IsDark);
+        EXPECT_FALSE(Empty(label));
+        EXPECT_NEAR((label.left + label.right) / 2.0, x, 3.0);
+        EXPECT_LE(label.bottom, 295);
+    }
+    for (int y : {350, 430, 510, 590, 110, 30}) {
+        SCOPED_TRACE(y);
+        for (int x = 500; x <= 504; ++x)
+            EXPECT_TRUE(IsDark(canvas->Pixel(x, y)));
+        EXPECT_EQ(canvas->Pixel(505, y), kWhite);
+        const RECT label = InkBox(*canvas, RECT{506, y - 13, 600, y + 13}, IsDark);
+        EXPECT_GE(label.left, 510);
+    }
+    // Red marks, two pixels wide, from the axis up to y 260; their labels
+    // centred above them in the band y 230 to 260.
+    for (int x : {580, 420, 660, 340}) {
+        SCOPED_TRACE(x);
+        int red = 0;
+        for (int dx = -3; dx <= 3; ++dx)
+            red += IsMarkRed(canvas->Pixel(x + dx, 263)) ? 1 : 0;
+        EXPECT_EQ(red, 2);
+        EXPECT_TRUE(IsMarkRed(canvas->Pixel(x, 262)));
+        EXPECT_FALSE(IsMarkRed(canvas->Pixel(x, 257)));
+        const RECT label = InkBox(*canvas, RECT{x - 20, 200, x + 20, 259}, IsMarkRed);
+        EXPECT_GE(label.top, 230);
+        EXPECT_NEAR((label.left + label.right) / 2.0, x, 3.0);
+    }
+    const RECT zero = InkBox(*canvas, RECT{502, 271, 560, 300}, IsMarkRed);
+    EXPECT_GE(zero.left, 505);
+    EXPECT_LE(zero.bottom, 295);
+    // "CM" hangs from its point at (950, 325) and at (565, 5).
+    const RECT axisUnit = InkBox(*canvas, RECT{930, 310, 1000, 370}, IsDark);
+    EXPECT_GE(axisUnit.left, 950);
+    EXPECT_LE(axisUnit.left, 955);
+    EXPECT_GE(axisUnit.top, 325);
+    EXPECT_LE(axisUnit.top, 335);
+    const RECT lensUnit = InkBox(*canvas, RECT{540, 0, 640, 40}, IsDark);
+    EXPECT_GE(lensUnit.left, 565);
+    EXPECT_LE(lensUnit.left, 570);
+    EXPECT_GE(lensUnit.top, 5);
+}
+
+TEST_F(ScenePaint, RaysOfTheDefaultConvexViewMeetAtTheImageTip)
+{
+    ConvexView view;
+    Open(view);
+    const auto canvas = PaintOf(view);
+    canvas->Settle();
+    // Through the centre and from the lens through F' (580, 270), both
+    // ending at the image's tip (740, 430); the end point is left out.
+    for (POINT p : {POINT{440, 230}, POINT{560, 310}, POINT{710, 410}, POINT{739, 429}, POINT{400, 190},
+                    POINT{499, 190}, POINT{520, 210}, POINT{580, 270}, POINT{700, 390}})
+        EXPECT_TRUE(IsRay(canvas->Pixel(p.x, p.y))) << p.x << "," << p.y;
+    // Nothing dashed, nothing beyond the tip or behind the candle.
+    const RECT rays = InkBox(*canvas, RECT{0, 0, kWidth, kHeight}, IsRay);
+    EXPECT_EQ(rays.left, 380);
+    EXPECT_EQ(rays.top, 190);
+    EXPECT_EQ(rays.right, 740);
+    EXPECT_EQ(rays.bottom, 430);
+    EXPECT_EQ(RayShare(*canvas, {380, 190}, {740, 430}), 1.0);
+    EXPECT_EQ(RayShare(*canvas, {500, 190}, {740, 430}), 1.0);
+}
+
+TEST_F(ScenePaint, AVirtualConvexImageHasTwoDashedExtensionsMeetingAtItsTip)
+{
+    ConvexView view;
+    Open(view);
+    view.objectX = -5.0f;
+    view.Recompute();
+    const auto canvas = PaintOf(view);
+    for (POINT from : {POINT{460, 190}, POINT{500, 190}}) {
+        const double share = RayShare(*canvas, from, {420, 110});
+        EXPECT_GT(share, 0.3);
+        EXPECT_LT(share, 0.95) << "dashed, with gaps";
+    }
+    const RECT nearTip = InkBox(*canvas, RECT{415, 105, 426, 116}, IsRay);
+    EXPECT_LE(nearTip.top, 113);
+    // The refracted rays run off the right edge.
+    EXPECT_EQ(RayShare(*canvas, {500, 190}, {909, 599}), 1.0);
+    EXPECT_EQ(RayShare(*canvas, {460, 190}, {665, 600}), 1.0);
+    EXPECT_FALSE(Empty(InkBox(*canvas, RECT{396, 110, 443, 270}, [](COLORREF c) { return c != kWhite; })));
+}
+
+TEST_F(ScenePaint, AtTheFocalPointNoImageAndNoStaleExtensions)
+{
+    ConvexView view;
+    Open(view);
+    view.objectX = -5.0f;
+    view.Recompute();
+    view.objectX = -10.0f;
+    view.Recompute();
+    ASSERT_FALSE(view.hasImage);
+    const auto canvas = PaintOf(view);
+    const RECT rays = InkBox(*canvas, RECT{0, 0, kWidth, kHeight}, IsRay);
+    EXPECT_EQ(rays.left, 420);
+    EXPECT_EQ(rays.top, 190);
+    // Parallel after the lens: through the centre, and through F' (580, 270).
+    EXPECT_EQ(RayShare(*canvas, {420, 190}, {829, 599}), 1.0);
+    EXPECT_EQ(RayShare(*canvas, {500, 190}, {909, 599}), 1.0);
+    // The stale virtual image (at 396 to 443, y 110 to 270) is not drawn.
+    EXPECT_TRUE(Empty(InkBox(*canvas, RECT{393, 100, 488, 190}, [](COLORREF c) { return c != kWhite; })));
+}
+
+TEST_F(ScenePaint, ConcaveRaysHaveOneDashedSegmentToTheFocalPoint)
+{
+    ConcaveView view;
+    Open(view);
+    const auto canvas = PaintOf(view);
+    const double dashed = RayShare(*canvas, {750, 350}, {650, 450});
+    EXPECT_GT(dashed, 0.3);
+    EXPECT_LT(dashed, 0.95);
+    EXPECT_EQ(RayShare(*canvas, {600, 350}, {690, 410}), 1.0) << "solid through the image's tip";
+    EXPECT_EQ(RayShare(*canvas, {600, 350}, {750, 350}), 1.0);
+    EXPECT_EQ(RayShare(*canvas, {750, 350}, {999, 101}), 1.0);
+    const RECT rays = InkBox(*canvas, RECT{0, 0, kWidth, kHeight}, IsRay);
+    EXPECT_EQ(rays.left, 600);
+    EXPECT_EQ(rays.top, 101);
+}
+
+// The label "10" right of the lens: the font grows at scale 10 and 15, and
+// from 10 on the label sits in a 40-pixel band.
+TEST_F(ScenePaint, TickLabelsGrowWithTheZoom)
+{
+    ConvexView view;
+    Open(view);
+    auto labelAt = [&](float scale) {
+        view.scale = scale;
+        const auto canvas = PaintOf(view);
+        const int x = RoundToInt(500.0f + 10.0f * scale);
+        return InkBox(*canvas, RECT{x - 30, 271, x + 30, 312}, IsDark);
+    };
+    const RECT at9 = labelAt(9), at10 = labelAt(10), at14 = labelAt(14), at15 = labelAt(15);
+    auto height = [](const RECT& r) { return r.bottom - r.top; };
+    EXPECT_LE(at9.bottom, 295);
+    EXPECT_GT(at10.bottom, 295);
+    EXPECT_LE(at10.bottom, 310);
+    EXPECT_GT(height(at10), height(at9) + 3);
+    EXPECT_EQ(height(at10), height(at14));
+    EXPECT_GE(height(at15), height(at14));
+    EXPECT_GT(at15.right - at15.left, at14.right - at14.left);
+}
+
+TEST_F(ScenePaint, StatusLinesStopAtTheLineThatReachesTheBottom)
+{
+    ConvexView view;
+    Open(view);
+    const auto full = PaintOf(view);
+    // Five lines of 25 pixels from y 340.
+    const RECT all = InkBox(*full, RECT{10, 340, 480, 530}, IsDark);
+    EXPECT_GT(all.bottom, 440);
+    EXPECT_LE(all.bottom, 465);
+
+    view.statusRect = RECT{10, 340, 480, 380};
+    const auto cut = PaintOf(view);
+    EXPECT_FALSE(Empty(InkBox(*cut, RECT{10, 366, 480, 390}, IsDark))) << "the line crossing the bottom";
+    EXPECT_TRUE(Empty(InkBox(*cut, RECT{10, 391, 480, 480}, IsDark)));
+}
+
+TEST_F(ScenePaint, ButtonFacesFollowTheState)
+{
+    ConvexView view;
+    Open(view);
+    SkinButton& button = view.buttons[0];
+    const RECT& r = button.rect;
+    auto faceAt = [&](int face) {
+        SceneCanvas alone(kWidth, kHeight);
+        const RECT& strip = context.buttonSkin.SourceRect();
+        DrawImage(alone.Dc(), context.buttonSkin, r.left, r.top, 65, 22, 64 * face, 65, strip.bottom - strip.top);
+        alone.Settle();
+        return alone.Pixel(r.left + 3, r.top + 3);
+    };
+    auto shown = [&] {
+        SceneCanvas canvas(kWidth, kHeight);
+        SetBkMode(canvas.Dc(), TRANSPARENT);
+        button.Draw(canvas.Dc(), RECT{0, 0, kWidth, kHeight});
+        canvas.Settle();
+        return std::make_pair(canvas.Pixel(r.left + 3, r.top + 3), InkBox(canvas, r, IsDark));
+    };
+    const auto normal = shown();
+    EXPECT_EQ(normal.first, faceAt(0));
+    button.hover = true;
+    const auto hover = shown();
+    EXPECT_EQ(hover.first, faceAt(1));
+    EXPECT_EQ(hover.second.top, normal.second.top - 1) << "the caption rises with the lit face";
+    button.pressed = true;
+    EXPECT_EQ(shown().first, faceAt(2));
+    button.enabled = false;
+    EXPECT_EQ(shown().first, faceAt(3));
+
+    // Outside the update area nothing is drawn.
+    SceneCanvas canvas(kWidth, kHeight);
+    button.Draw(canvas.Dc(), RECT{0, 0, r.left, r.top});
+    EXPECT_TRUE(canvas.Untouched());
+}
