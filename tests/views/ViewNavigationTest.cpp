@@ -323,3 +323,22 @@ TEST_F(ConvexNavigation, AMegabyteOfPastedTextIsReadWhole)
     EXPECT_EQ(view.focalLength, 7.0f);
     EXPECT_EQ(GetWindowTextLengthW(view.focalEdit), 1 << 20);
 }
+
+TEST_F(ConvexNavigation, TheEditBoxSitsLeftOfTheButtonsAndShowsTheFocalLengthInForce)
+{
+    ASSERT_NE(view.focalEdit, nullptr);
+    EXPECT_EQ(TextOf(view.focalEdit), L"10.00");
+    RECT box{};
+    GetWindowRect(view.focalEdit, &box);
+    POINT corner{box.left, box.top};
+    ScreenToClient(hwnd, &corner);
+    EXPECT_EQ(corner.x, 180);
+    EXPECT_EQ(corner.y, 550);
+    EXPECT_EQ(box.right - box.left, 60);
+    EXPECT_EQ(box.bottom - box.top, 23);
+
+    SetWindowTextW(view.focalEdit, L"7");
+    Command(CMD_UPDATE);
+    EXPECT_EQ(view.focalLength, 7.0f);
+    EXPECT_EQ(TextOf(view.focalEdit), L"7.00");
+}
