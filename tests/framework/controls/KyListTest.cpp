@@ -1,0 +1,280 @@
+// The list window with real messages: layout as rows arrive, painting that
+// stays inside each row's visible part, selection, scrolling and timers.
+#include "HostWnd.h"
+#include "ProbeItem.h"
+#include "framework/controls/KyList.h"
+#include "framework/controls/KyListMessages.h"
+#include "gdi/FontCache.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+constexpr COLORREF kColours[] = {RGB(200, 30, 30), RGB(30, 160, 40), RGB(40, 60, 220), RGB(230, 200, 0),
+                                 RGB(0, 200, 200), RGB(150, 0, 150)};
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+class ListWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(host.Open(300, 200));
+        ASSERT_TRUE(list.CreateChild(host.GetHwnd(), nullptr));
+        list.SetRowHeight(20);
+        MoveWindow(list.GetHwnd(), 0, 140, 300, 60, TRUE);
+        ShowWindow(list.GetHwnd(), SW_SHOW);
+        kytest::PumpUntilIdle();
+    }
+
+    int32_t Add(int count)
+    {
+        int32_t id = INT_MAX;
+        for (int i = 0; i < count; ++i) {
+            const size_t n = list.ItemCount();
+            id = list.AddItem(ProbeItem(kColours[n % 6], &record));
+        }
+        kytest::PumpUntilIdle();
+        return id;
+    }
+
+    COLORREF Pixel(int x, int y) { return kytest::ReadPixel(list.GetHwnd(), x, y); }
+
+    LRESULT Mouse(UINT message, int x, int y, WPARAM keys = 0)
+    {
+        LRESULT result = SendMessageW(list.GetHwnd(), message, keys, MAKELPARAM(x, y));
+        kytest::PumpUntilIdle();
+        return result;
+    }
+
+    bool Selected(size_t index) { return list.ItemAt(index).IsSelected(); }
+
+    HostWnd host;
+    KyList list;
+    ProbeRecord record;
+};
+
+}  // namespace
+
+TEST_F(ListWindow, RowsFillTheAreaAndTheNewestIsScrolledIntoView)
+{
+    Add(2);
+    EXPECT_EQ(list.ContentHeight(), 40);
+    EXPECT_EQ(list.VerticalOffset(), 0);
+    RECT area = list.ItemArea();
+    EXPECT_EQ(area.left, 1);
+    EXPECT_EQ(area.top, 1);
+    EXPECT_EQ(area.right, 299);
+    EXPECT_EQ(area.bottom, 59);
+
+    Add(1);
+    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
+    area = list.ItemArea();
+    EXPECT_EQ(area.right, 299 - barWidth);
+    EXPECT_EQ(list.VerticalOffset(), 2);
+    ASSERT_NE(list.VerticalBar().GetHwnd(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(list.VerticalBar().GetHwnd()));
+    RECT bar{};
+    GetWindowRect(list.VerticalBar().GetHwnd(), &bar);
+    POINT topLeft{bar.left, bar.top};
+    POINT bottomRight{bar.right, bar.bottom};
+    ScreenToClient(list.GetHwnd(), &topLeft);
+    ScreenToClient(list.GetHwnd(), &bottomRight);
+    EXPECT_EQ(topLeft.x, area.right);
+    EXPECT_EQ(topLeft.y, 1);
+    EXPECT_EQ(bottomRight.y, 59);
+    EXPECT_EQ(list.VerticalBar().Position(), 2u);
+
+    Add(1);
+    EXPECT_EQ(list.VerticalOffset(), 22);
+    // Ids come from the shared sequence, in order.
+    EXPECT_EQ(list.ItemAt(3).Id(), list.ItemAt(2).Id() + 1);
+}
+
+TEST_F(ListWindow, RowsNeverPaintOutsideTheirVisiblePart)
+{
+    Add(3);  // scrolled by 2: row 0 shows y 1..18, row 1 19..38, row 2 39..58
+    const int right = list.ItemArea().right;
+    EXPECT_EQ(Pixel(10, 0), kBlack);  // the frame, although row 0 spills up
+    EXPECT_EQ(Pixel(10, 1), kColours[0]);
+    EXPECT_EQ(Pixel(10, 18), kColours[0]);
+    EXPECT_EQ(Pixel(10, 19), kColours[1]);
+    EXPECT_EQ(Pixel(10, 38), kColours[1]);
+    EXPECT_EQ(Pixel(10, 39), kColours[2]);
+    EXPECT_EQ(Pixel(10, 58), kColours[2]);
+    EXPECT_EQ(Pixel(10, 59), kBlack);
+    EXPECT_EQ(Pixel(0, 30), kBlack);
+    EXPECT_EQ(Pixel(right - 1, 30), kColours[1]);
+    EXPECT_NE(Pixel(right, 30), kColours[1]);
+}
+
+TEST_F(ListWindow, AnEmptyListIsWhiteInsideItsFrame)
+{
+    EXPECT_EQ(Pixel(0, 0), kBlack);
+    EXPECT_EQ(Pixel(299, 59), kBlack);
+    EXPECT_EQ(Pixel(150, 30), kWhite);
+}
+
+TEST_F(ListWindow, ClickSelectsOneRowAtATime)
+{
+    Add(2);
+    Mouse(WM_LBUTTONDOWN, 50, 25);
+    EXPECT_TRUE(Selected(1));
+    EXPECT_EQ(record.clicks, 1);
+    EXPECT_EQ(Pixel(50, 25), kBlack);  // the probe paints selected rows black
+
+    Mouse(WM_LBUTTONDOWN, 50, 5);
+    EXPECT_TRUE(Selected(0));
+    EXPECT_FALSE(Selected(1));
+    EXPECT_EQ(Pixel(50, 25), kColours[1]);
+
+    // Clicking the selected row deselects it.
+    Mouse(WM_LBUTTONDOWN, 50, 5);
+    EXPECT_FALSE(Selected(0));
+    EXPECT_EQ(record.clicks, 3);
+
+    // Ctrl changes nothing; Shift selects without the item hearing of it.
+    Mouse(WM_LBUTTONDOWN, 50, 25, MK_CONTROL);
+    EXPECT_FALSE(Selected(1));
+    Mouse(WM_LBUTTONDOWN, 50, 25, MK_SHIFT);
+    EXPECT_TRUE(Selected(1));
+    EXPECT_EQ(record.clicks, 3);
+
+    // The frame is not part of any row.
+    Mouse(WM_LBUTTONDOWN, 50, 0);
+    EXPECT_TRUE(Selected(1));
+    list.DeselectAll();
+    EXPECT_FALSE(Selected(1));
+}
+
+TEST_F(ListWindow, DoubleClickKeepsTheSelectionAndTellsTheItem)
+{
+    Add(2);
+    Mouse(WM_LBUTTONDOWN, 50, 25);
+    Mouse(WM_LBUTTONDBLCLK, 50, 25);
+    EXPECT_TRUE(Selected(1));
+    EXPECT_EQ(record.doubleClicks, 1);
+
+    Mouse(WM_LBUTTONDBLCLK, 50, 5);
+    EXPECT_TRUE(Selected(0));
+    EXPECT_FALSE(Selected(1));
+    EXPECT_EQ(record.doubleClicks, 2);
+
+    Mouse(WM_LBUTTONDBLCLK, 50, 25, MK_CONTROL);
+    EXPECT_TRUE(Selected(0));
+    EXPECT_EQ(record.doubleClicks, 2);
+    Mouse(WM_LBUTTONDBLCLK, 50, 25, MK_SHIFT);
+    EXPECT_TRUE(Selected(1));
+    EXPECT_EQ(record.doubleClicks, 2);
+}
+
+TEST_F(ListWindow, WheelAndKeysScrollThroughTheBar)
+{
+    ASSERT_NE(list.VerticalBar().GetHwnd(), nullptr);
+    Add(10);  // 200 pixels in 58: largest offset 142
+    ASSERT_EQ(list.VerticalOffset(), 142);
+    SendMessageW(list.GetHwnd(), WM_KEYDOWN, VK_HOME, 0);
+    kytest::PumpUntilIdle();
+    EXPECT_EQ(list.VerticalOffset(), 0);
+
+    SendMessageW(list.GetHwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0);
+    kytest::PumpUntilIdle();
+    EXPECT_EQ(list.VerticalOffset(), 5);
+    SendMessageW(list.GetHwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, -60), 0);
+    kytest::PumpUntilIdle();
+    EXPECT_EQ(list.VerticalOffset(), 5);
+
+    SendMessageW(list.GetHwnd(), WM_KEYDOWN, VK_NEXT, 0);
+    kytest::PumpUntilIdle();
+    EXPECT_EQ(list.VerticalOffset(), 53);
+    SendMessageW(list.GetHwnd(), WM_KEYDOWN, VK_END, 0);
+    kytest::PumpUntilIdle();
+    EXPECT_EQ(list.VerticalOffset(), 142);
+    // Scrolled rows are still clipped to the item area.
+    EXPECT_EQ(Pixel(10, 0), kBlack);
+    EXPECT_EQ(Pixel(10, 59), kBlack);
+}
+
+TEST_F(ListWindow, ItemTimersBelongToTheirEntries)
+{
+    const int32_t first = Add(1);
+    const int32_t second = Add(1);
+    IList* owner = static_cast<const ProbeItem&>(list.ItemAt(0)).Owner();
+    ASSERT_EQ(owner, static_cast<IList*>(&list));
+
+    EXPECT_EQ(owner->StartItemTimer(first, 0), INT_MAX);
+    EXPECT_EQ(owner->StartItemTimer(first, static_cast<UINT>(-1)), INT_MAX);
+    EXPECT_EQ(owner->StartItemTimer(INT_MAX - 5, 100), INT_MAX);
+    const int32_t a = owner->StartItemTimer(first, 50);
+    const int32_t b = owner->StartItemTimer(second, 50);
+    EXPECT_EQ(a, 3);
+    EXPECT_EQ(b, 4);
+
+    SendMessageW(list.GetHwnd(), WM_TIMER, static_cast<WPARAM>(b), 0);
+    EXPECT_EQ(record.ticks, 1);
+    EXPECT_FALSE(owner->StopItemTimer(first, b));
+    EXPECT_TRUE(owner->StopItemTimer(second, b));
+    EXPECT_EQ(list.RunningTimerCount(second), 0u);
+    EXPECT_TRUE(owner->StopItemTimers(first));
+    EXPECT_EQ(list.RunningTimerCount(first), 0u);
+    EXPECT_FALSE(owner->StopItemTimers(INT_MAX - 5));
+
+    // A tick nobody owns stops its timer.
+    ASSERT_NE(SetTimer(list.GetHwnd(), 77, 1000, nullptr), 0u);
+    SendMessageW(list.GetHwnd(), WM_TIMER, 77, 0);
+    EXPECT_EQ(record.ticks, 1);
+    EXPECT_FALSE(KillTimer(list.GetHwnd(), 77));
+}
+
+TEST_F(ListWindow, ForeignRepaintRequestsMatchNothing)
+{
+    Add(2);
+    // The item in lParam is compared, never followed.
+    PostMessageW(list.GetHwnd(), KYWM_LIST_REPAINTITEM, 0, 0x1234);
+    PostMessageW(list.GetHwnd(), KYWM_LIST_REPAINTITEM, 0, 0);
+    PostMessageW(list.GetHwnd(), KYWM_LIST_REPAINTITEM, 987654, 0);
+    PostMessageW(list.GetHwnd(), KYWM_LIST_SHOWITEM, 987654, 0);
+    PostMessageW(list.GetHwnd(), KYWM_LIST_VSCROLL, 0, 0);
+    kytest::PumpUntilIdle();
+    EXPECT_EQ(Pixel(10, 5), kColours[0]);
+    EXPECT_EQ(list.VerticalOffset(), 0);
+}
+
+TEST(ListWithoutWindow, AddingWorksButNoTimerStarts)
+{
+    KyList list;
+    ProbeRecord record;
+    const int32_t id = list.AddItem(ProbeItem(kBlack, &record));
+    ASSERT_NE(id, INT_MAX);
+    EXPECT_EQ(list.ItemCount(), 1u);
+    EXPECT_EQ(list.StartItemTimer(id, 100), INT_MAX);
+}
+
+TEST(ListResources, DestroyingAListLeavesNoGdiObject)
+{
+    HostWnd host;
+    ASSERT_TRUE(host.Open(300, 200));
+    kytest::PumpUntilIdle();
+    const unsigned before = kytest::LiveGdiObjectCount();
+    HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
+    const bool counted = kytest::LiveGdiObjectCount() != before;
+    DeleteObject(probe);
+    if (!counted)
+        GTEST_SKIP() << "the system's GDI census counts nothing here";
+    {
+        KyList list;
+        ProbeRecord record;
+        ASSERT_TRUE(list.CreateChild(host.GetHwnd(), nullptr));
+        list.SetItemFont(AcquireFont(12, L"新宋体"));
+        ShowWindow(list.GetHwnd(), SW_SHOW);
+        for (int height = 60; height <= 120; height += 30)
+            MoveWindow(list.GetHwnd(), 0, 0, 300, height, TRUE);
+        for (int i = 0; i < 5; ++i)
+            list.AddItem(ProbeItem(kColours[i], &record));
+        kytest::PumpUntilIdle();
+    }
+    kytest::PumpUntilIdle();
+    EXPECT_EQ(kytest::LiveGdiObjectCount(), before);
+}
