@@ -60,15 +60,17 @@ RECT FillPixels(const PixelTarget& target, RECT rect, uint32_t colour) {
 
 RECT RasterizeLine(const PixelTarget& target, POINT from, POINT to, const LineStyle& style) {
     const bool solid = style.style == 0;
-    // Solid horizontal and vertical lines are spans: GDI fills the half-open
-    // range between the two ends whichever way the line runs.
+    // Solid horizontal and vertical lines are spans. The start is drawn and
+    // the end left out, so a line running left or up covers (to, from].
     if (solid && from.y == to.y) {
-        return FillPixels(target, {std::min(from.x, to.x), from.y, std::max(from.x, to.x), from.y + 1},
-                          style.colour);
+        const LONG left = from.x <= to.x ? from.x : to.x + 1;
+        const LONG right = from.x <= to.x ? to.x : from.x + 1;
+        return FillPixels(target, {left, from.y, right, from.y + 1}, style.colour);
     }
     if (solid && from.x == to.x) {
-        return FillPixels(target, {from.x, std::min(from.y, to.y), from.x + 1, std::max(from.y, to.y)},
-                          style.colour);
+        const LONG top = from.y <= to.y ? from.y : to.y + 1;
+        const LONG bottom = from.y <= to.y ? to.y : from.y + 1;
+        return FillPixels(target, {from.x, top, from.x + 1, bottom}, style.colour);
     }
 
     const int64_t dx = int64_t(to.x) - from.x;

@@ -91,6 +91,11 @@ TEST(GdiDrawing, HorizontalAndVerticalLinesLeaveOutTheEnd) {
     MoveToEx(canvas.dc(), 0, 0, &previous);
     EXPECT_EQ(previous.x, 4);
     EXPECT_EQ(previous.y, 10);
+    // Running left or up, the start is drawn and the end left out as well.
+    Line(canvas.dc(), 12, 1, 9, 1);
+    EXPECT_EQ(canvas.Painted({0, 1, 16, 2}), (Pixels{{10, 1}, {11, 1}, {12, 1}}));
+    Line(canvas.dc(), 14, 14, 14, 11);
+    EXPECT_EQ(canvas.Painted({14, 8, 15, 16}), (Pixels{{14, 12}, {14, 13}, {14, 14}}));
 }
 
 TEST(GdiDrawing, SlopedLinesFollowGdiTieRules) {

@@ -234,13 +234,12 @@ TEST_F(ScenePaint, TicksMarksAndUnitsOfTheDefaultConvexView)
     const auto canvas = PaintOf(view);
     canvas->Settle();
     // Horizontal ticks rise 5 pixels from the axis; those at f and 2f are
-    // covered by the red marks. (Row 265, the tick's excluded end point, is
-    // not checked: our own LineTo still draws the end of upward lines.)
+    // covered by the red marks. Row 265 is the tick's excluded end point.
     for (int x : {20, 100, 180, 260, 740, 820, 900, 980}) {
         SCOPED_TRACE(x);
         for (int y = 266; y <= 270; ++y)
             EXPECT_TRUE(IsDark(canvas->Pixel(x, y)));
-        EXPECT_EQ(canvas->Pixel(x, 264), kWhite);
+        EXPECT_EQ(canvas->Pixel(x, 265), kWhite);
         EXPECT_EQ(canvas->Pixel(x + 1, 267), kWhite);
         // The label sits centred under the tick, in the band down to y 295.
         const RECT label = InkBox(*canvas, RECT{x - 40, 271, x + 40, 300}, IsDark);
