@@ -16,6 +16,7 @@
 #include "platform/crt/crt.h"
 #include "platform/kernel/kernel.h"
 #include "platform/user/user.h"
+#include "platform/user/Clipboard.h"
 #include "platform/gdi/gdi.h"
 #include "platform/controls/controls.h"
 #include "platform/gdiplus/gdiplus.h"
