@@ -1,0 +1,288 @@
+#include "platform/display/SdlDisplay.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/display/SdlKeys.h"
+#include "platform/kernel/WideText.h"
+#include "platform/user/Icon.h"
+#include "platform/user/Input.h"
+#include "platform/user/UserConstants.h"
+
+namespace platform {
+namespace {
+
+RECT ToRect(const SDL_Rect& r) { return RECT{r.x, r.y, r.x + r.w, r.y + r.h}; }
+
+std::string Utf8(const wchar_t* text) { return kyplatform::Utf8FromWide(text ? text : L""); }
+
+input::Button ButtonFor(Uint8 sdlButton)
+{
+    if (sdlButton == SDL_BUTTON_RIGHT) return input::Button::Right;
+    if (sdlButton == SDL_BUTTON_MIDDLE) return input::Button::Middle;
+    return input::Button::Left;
+}
+
+}  // namespace
+
+SdlDisplay::SdlDisplay(NoWindowHandler onNoWindow) : onNoWindow_(onNoWindow) {}
+
+SdlDisplay::~SdlDisplay()
+{
+    if (!open_) return;
+    for (auto& [hwnd, native] : windows_) SDL_DestroyWindow(native.sdl);
+    if (arrow_) SDL_FreeCursor(arrow_);
+    SDL_Quit();
+}
+
+bool SdlDisplay::Open(std::string* reason)
+{
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // Ctrl+C in a terminal should end the program, not become a quit event.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // A click that activates the window is also a click, as on Windows.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        if (reason) *reason = SDL_GetError();
+        return false;
+    }
+    open_ = true;
+    arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+    if (arrow_) SDL_SetCursor(arrow_);
+    SDL_StartTextInput();
+    return true;
+}
+
+SDL_Window* SdlDisplay::SdlWindow(HWND window) const
+{
+    auto it = windows_.find(window);
+    return it == windows_.end() ? nullptr : it->second.sdl;
+}
+
+HWND SdlDisplay::WindowFor(Uint32 sdlId) const
+{
+    auto it = byId_.find(sdlId);
+    return it == byId_.end() ? nullptr : it->second;
+}
+
+bool SdlDisplay::CreateNativeWindow(HWND window, int width, int height)
+{
+    SDL_Window* sdl = SDL_CreateWindow("", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, std::max(width, 1),
+                                       std::max(height, 1), SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    if (!sdl) {
+        if (onNoWindow_) onNoWindow_(SDL_GetError());
+        return false;
+    }
+    windows_[window].sdl = sdl;
+    byId_[SDL_GetWindowID(sdl)] = window;
+    return true;
+}
+
+void SdlDisplay::DestroyNativeWindow(HWND window)
+{
+    auto it = windows_.find(window);
+    if (it == windows_.end()) return;
+    // Events still queued for it find no window and are dropped.
+    byId_.erase(SDL_GetWindowID(it->second.sdl));
+    SDL_DestroyWindow(it->second.sdl);
+    windows_.erase(it);
+}
+
+void SdlDisplay::ShowNativeWindow(HWND window, bool visible)
+{
+    if (SDL_Window* sdl = SdlWindow(window)) visible ? SDL_ShowWindow(sdl) : SDL_HideWindow(sdl);
+}
+
+void SdlDisplay::MoveNativeWindow(HWND window, int x, int y, int width, int height)
+{
+    SDL_Window* sdl = SdlWindow(window);
+    if (!sdl) return;
+    SDL_SetWindowPosition(sdl, x, y);
+    SDL_SetWindowSize(sdl, std::max(width, 1), std::max(height, 1));
+}
+
+void SdlDisplay::SetNativeTitle(HWND window, const wchar_t* title)
+{
+    if (SDL_Window* sdl = SdlWindow(window)) SDL_SetWindowTitle(sdl, Utf8(title).c_str());
+}
+
+void SdlDisplay::SetNativeIcon(HWND window, HICON icon, bool big)
+{
+    auto it = windows_.find(window);
+    if (it == windows_.end()) return;
+    // SDL keeps one icon per window: the big one, or the small one until a big one comes.
+    if (!big && it->second.hasBigIcon) return;
+    const kyplatform::IconImage* image = kyplatform::IconImageNear(icon, big ? 48 : 16);
+    if (!image || image->pixels.empty()) return;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(image->pixels.data()), image->width,
+                                                              image->height, 32, image->width * 4,
+                                                              SDL_PIXELFORMAT_ARGB8888);
+    if (!surface) return;
+    SDL_SetWindowIcon(it->second.sdl, surface);
+    SDL_FreeSurface(surface);
+    if (big) it->second.hasBigIcon = true;
+}
+
+void SdlDisplay::SetNativeMinimumSize(HWND window, int width, int height)
+{
+    if (SDL_Window* sdl = SdlWindow(window)) SDL_SetWindowMinimumSize(sdl, std::max(width, 1), std::max(height, 1));
+}
+
+void SdlDisplay::SetNativeMaximized(HWND window, bool maximized)
+{
+    if (SDL_Window* sdl = SdlWindow(window)) maximized ? SDL_MaximizeWindow(sdl) : SDL_RestoreWindow(sdl);
+}
+
+void SdlDisplay::RaiseNativeWindow(HWND window)
+{
+    if (SDL_Window* sdl = SdlWindow(window)) SDL_RaiseWindow(sdl);
+}
+
+void SdlDisplay::Present(HWND window, cairo_surface_t* surface, const RECT& area)
+{
+    SDL_Window* sdl = SdlWindow(window);
+    if (!sdl || !surface) return;
+    cairo_format_t format = cairo_image_surface_get_format(surface);
+    if (format != CAIRO_FORMAT_RGB24 && format != CAIRO_FORMAT_ARGB32) return;
+    // The window surface changes with the window's size: ask for it each time.
+    SDL_Surface* screen = SDL_GetWindowSurface(sdl);
+    if (!screen) return;
+    cairo_surface_flush(surface);
+    int width = cairo_image_surface_get_width(surface);
+    int height = cairo_image_surface_get_height(surface);
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(surface), width, height, 32,
+                                                             cairo_image_surface_get_stride(surface),
+                                                             format == CAIRO_FORMAT_RGB24 ? SDL_PIXELFORMAT_RGB888
+                                                                                          : SDL_PIXELFORMAT_ARGB8888);
+    if (!source) return;
+    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+    SDL_Rect rect{static_cast<int>(area.left), static_cast<int>(area.top), static_cast<int>(area.right - area.left),
+                  static_cast<int>(area.bottom - area.top)};
+    SDL_Rect bounds{0, 0, std::min(width, screen->w), std::min(height, screen->h)};
+    SDL_Rect dirty;
+    if (SDL_IntersectRect(&rect, &bounds, &dirty)) {
+        SDL_Rect target = dirty;
+        SDL_BlitSurface(source, &dirty, screen, &target);
+        SDL_UpdateWindowSurfaceRects(sdl, &dirty, 1);
+    }
+    SDL_FreeSurface(source);
+}
+
+bool SdlDisplay::WaitEvents(DWORD timeoutMs)
+{
+    SDL_Event event;
+    bool got;
+    if (timeoutMs == 0) got = SDL_PollEvent(&event);
+    else if (timeoutMs == INFINITE) got = SDL_WaitEvent(&event);
+    else got = SDL_WaitEventTimeout(&event, static_cast<int>(std::min<DWORD>(timeoutMs, INT_MAX)));
+    // Everything already queued is reported at once, so one wait serves a burst.
+    while (got) {
+        Dispatch(event);
+        got = SDL_PollEvent(&event);
+    }
+    return true;
+}
+
+void SdlDisplay::Dispatch(const SDL_Event& e)
+{
+    switch (e.type) {
+    case SDL_WINDOWEVENT:
+        if (HWND w = WindowFor(e.window.windowID)) DispatchWindowEvent(w, e.window);
+        break;
+    case SDL_MOUSEMOTION:
+        if (HWND w = WindowFor(e.motion.windowID)) input::PointerMoved(w, e.motion.x, e.motion.y);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        if (HWND w = WindowFor(e.button.windowID)) input::ButtonPressed(w, e.button.x, e.button.y, ButtonFor(e.button.button));
+        break;
+    case SDL_MOUSEBUTTONUP:
+        if (HWND w = WindowFor(e.button.windowID)) input::ButtonReleased(w, e.button.x, e.button.y, ButtonFor(e.button.button));
+        break;
+    case SDL_MOUSEWHEEL:
+        if (HWND w = WindowFor(e.wheel.windowID); w && e.wheel.y != 0) {
+            int x = 0, y = 0;
+            SDL_GetMouseState(&x, &y);
+            int notches = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
+            input::WheelTurned(w, x, y, notches * WHEEL_DELTA);
+        }
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        if (HWND w = WindowFor(e.key.windowID)) DispatchKey(w, e.key);
+        break;
+    case SDL_TEXTINPUT:
+        if (HWND w = WindowFor(e.text.windowID)) input::TextTyped(w, kyplatform::WideFromUtf8(e.text.text).c_str());
+        break;
+    default:
+        // SDL_QUIT follows the close of the last window, which the close
+        // button's WM_CLOSE already handles.
+        break;
+    }
+}
+
+void SdlDisplay::DispatchWindowEvent(HWND w, const SDL_WindowEvent& e)
+{
+    switch (e.event) {
+    case SDL_WINDOWEVENT_CLOSE: input::CloseRequested(w); break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED: input::Resized(w, e.data1, e.data2); break;
+    case SDL_WINDOWEVENT_MOVED: input::Moved(w, e.data1, e.data2); break;
+    case SDL_WINDOWEVENT_MAXIMIZED: input::MaximizedChanged(w, true); break;
+    case SDL_WINDOWEVENT_RESTORED: input::MaximizedChanged(w, false); break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: input::ActivationChanged(w, true); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        ReleaseHeldKeys(w);
+        input::ActivationChanged(w, false);
+        break;
+    case SDL_WINDOWEVENT_LEAVE: input::PointerLeft(w); break;
+    case SDL_WINDOWEVENT_EXPOSED:
+        // The window surface still holds the last frame: show it again.
+        if (SDL_Window* sdl = SdlWindow(w)) SDL_UpdateWindowSurface(sdl);
+        break;
+    default: break;
+    }
+}
+
+void SdlDisplay::DispatchKey(HWND w, const SDL_KeyboardEvent& e)
+{
+    UINT vk = VirtualKeyFor(e.keysym.sym);
+    if (!vk) return;
+    if (e.type == SDL_KEYDOWN) {
+        heldKeys_.insert(vk);
+        input::KeyPressed(w, vk);  // auto-repeat comes as further presses, as on Windows
+    } else {
+        heldKeys_.erase(vk);
+        input::KeyReleased(w, vk);
+    }
+}
+
+// Keys released while another window has the focus never reach us: without
+// this, Alt would stay down after Alt+Tab and turn every key into a system key.
+void SdlDisplay::ReleaseHeldKeys(HWND w)
+{
+    std::set<UINT> held;
+    held.swap(heldKeys_);
+    for (UINT vk : held) input::KeyReleased(w, vk);
+}
+
+RECT SdlDisplay::ScreenRect()
+{
+    SDL_Rect r{0, 0, 0, 0};
+    if (SDL_GetDisplayBounds(0, &r) != 0) return RECT{0, 0, 1024, 768};
+    return ToRect(r);
+}
+
+RECT SdlDisplay::WorkArea()
+{
+    SDL_Rect r{0, 0, 0, 0};
+    if (SDL_GetDisplayUsableBounds(0, &r) != 0) return ScreenRect();
+    return ToRect(r);
+}
+
+bool SdlDisplay::SetClipboardText(const wchar_t* text)
+{
+    return text && SDL_SetClipboardText(Utf8(text).c_str()) == 0;
+}
+
+}  // namespace platform
