@@ -1,0 +1,60 @@
+// The program's entry on Linux: it chooses the real display and starts the
+// program at wWinMain with the arguments Windows would pass. Linked only by
+// the program, never by tests (they run on the headless display).
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "platform/display/SdlDisplay.h"
+#include "platform/win32.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int show);
+
+namespace {
+
+const char* programName = "lens-demo";
+
+// Without a window nothing can ever arrive, so the program says why and
+// stops instead of waiting for ever. One line, so a launcher can show it.
+[[noreturn]] void NoDisplay(const char* reason)
+{
+    std::fprintf(stderr, "%s: cannot open a window: no usable display (%s)\n", programName, reason ? reason : "");
+    std::_Exit(2);
+}
+
+// What Windows hands to wWinMain: the command line after the program's
+// name, quoted or not, and after the blanks that follow it.
+LPWSTR ArgumentsOf(LPWSTR commandLine)
+{
+    static wchar_t empty[1] = {0};
+    if (!commandLine) return empty;
+    wchar_t* p = commandLine;
+    if (*p == L'"') {
+        ++p;
+        while (*p && *p != L'"') ++p;
+        if (*p) ++p;
+    } else {
+        while (*p && *p != L' ' && *p != L'\t') ++p;
+    }
+    while (*p == L' ' || *p == L'\t') ++p;
+    return p;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 0 && argv[0] && *argv[0]) {
+        const char* slash = std::strrchr(argv[0], '/');
+        programName = slash ? slash + 1 : argv[0];
+    }
+    platform::SdlDisplay display(NoDisplay);
+    std::string reason;
+    if (!display.Open(&reason)) NoDisplay(reason.c_str());
+    platform::SetDisplayBackend(&display);
+    int result = wWinMain(GetModuleHandleW(nullptr), nullptr, ArgumentsOf(GetCommandLineW()), SW_SHOWDEFAULT);
+    // Whatever is torn down after this (static objects) sees no real display.
+    platform::SetDisplayBackend(nullptr);
+    return result;
+}
