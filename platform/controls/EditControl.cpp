@@ -66,6 +66,9 @@ LRESULT EditControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case EM_UNDO:
     case WM_UNDO: return text_.Undo() && Changed();
     case WM_CLEAR: Clear(); return 0;
+    case WM_COPY: Copy(); return 0;
+    case WM_CUT: Cut(); return 0;
+    case WM_PASTE: Paste(); return 0;
     default: return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 }
@@ -86,6 +89,13 @@ void EditControl::TypeCharacter(wchar_t c)
     bool readOnly = (style & ES_READONLY) != 0;
     switch (c) {
     case 0x01: text_.Select(0, text_.Length()); SelectionMoved(); return;
+    case 0x03: Copy(); return;
+    case 0x16:
+        if (!readOnly) Paste();
+        return;
+    case 0x18:
+        if (!readOnly) Cut();
+        return;
     case 0x08:
         if (!readOnly && text_.DeleteBackward()) Changed();
         return;
@@ -131,9 +141,17 @@ void EditControl::KeyDown(UINT key)
     case VK_RIGHT: text_.MoveCaret(control ? text_.WordRight(caret) : caret + 1, shift); break;
     case VK_HOME: text_.MoveCaret(0, shift); break;
     case VK_END: text_.MoveCaret(text_.Length(), shift); break;
+    case VK_INSERT:
+        if (control) Copy();
+        else if (shift) Paste();
+        return;
     case VK_DELETE:
         if (GetWindowLongPtrW(hwnd_, GWL_STYLE) & ES_READONLY) return;
-        if (text_.HasSelection()) Clear();
+        if (shift && text_.HasSelection()) Cut();
+        else if (shift) {
+            // Shift+Delete with nothing selected deletes to the left, as Backspace.
+            if (text_.DeleteBackward()) Changed();
+        } else if (text_.HasSelection()) Clear();
         else if (text_.DeleteForward()) Changed();
         return;
     default: return;

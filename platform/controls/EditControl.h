@@ -21,6 +21,9 @@ private:
     void TypeCharacter(wchar_t c);
     void InsertLimited(const std::wstring& text, bool typing);
     void Clear();
+    void Copy();
+    void Cut();
+    void Paste();
     void KeyDown(UINT key);
     void SetText(LPCWSTR text);
     void SetSelection(WPARAM start, LPARAM end);
