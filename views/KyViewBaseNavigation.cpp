@@ -4,6 +4,7 @@
 
 #include "app/AppContext.h"
 #include "base/Text.h"
+#include "framework/controls/KyStatusShower.h"
 #include "framework/ProgramModule.h"
 #include "views/OpticsTolerance.h"
 
@@ -103,7 +104,8 @@ void KyViewBase::ApplyFocalLength()
     // Written so that NaN, which fails every comparison, is refused too.
     const bool inRange = value >= kMinFocalLength && value <= kMaxFocalLength;
     if (!isNumber || !inRange) {
-        // FIXME: the refusal is not yet reported in the status display.
+        if (KyStatusShower* status = AppContext::Instance().statusDisplay)
+            status->AddMessage(L"透镜焦距必须在 [3.0, 50.0] 区间内");
         return;
     }
     if (value == focalLength)

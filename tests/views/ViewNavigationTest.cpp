@@ -2,6 +2,8 @@
 // messages, as the window procedure delivers them.
 #include "ViewProbe.h"
 
+#include "app/AppContext.h"
+#include "framework/controls/KyStatusShower.h"
 #include "platform/testing/TestPlatform.h"
 #include "views/ViewCommands.h"
 
@@ -268,6 +270,9 @@ TEST_F(ConvexNavigation, FocalLengthTexts)
 {
     view.focalEdit = CreateTextHolder(hwnd);
     ASSERT_NE(view.focalEdit, nullptr);
+    KyStatusShower status;
+    ASSERT_TRUE(status.Show(hwnd, nullptr));
+    AppContext::Instance().statusDisplay = &status;
     const FocalCase cases[] = {
         {L"2", 0},        {L"50", 50},     {L"3", 3},       {L"12abc", 12}, {L"", 0},
         {L" 7 ", 7},      {L"nan", 0},     {L"NAN", 0},     {L"７", 0},      {L"50.01", 0},
@@ -276,19 +281,23 @@ TEST_F(ConvexNavigation, FocalLengthTexts)
     for (const FocalCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
         const float before = view.focalLength;
+        const size_t messages = status.List().ItemCount();
         SetWindowTextW(view.focalEdit, c.typed);
         Command(CMD_UPDATE);
         EXPECT_EQ(view.objectX, -15.0f);
         if (c.focalLength == 0) {
             EXPECT_EQ(view.focalLength, before);
             EXPECT_EQ(TextOf(view.focalEdit), c.typed);
+            EXPECT_EQ(status.List().ItemCount(), messages + 1);
         } else {
+            EXPECT_EQ(status.List().ItemCount(), messages);
             EXPECT_EQ(view.focalLength, c.focalLength);
             wchar_t shown[32];
             swprintf(shown, 32, L"%.2f", static_cast<double>(c.focalLength));
             EXPECT_EQ(TextOf(view.focalEdit), shown);
         }
     }
+    AppContext::Instance().statusDisplay = nullptr;
 }
 
 TEST_F(ConvexNavigation, AnUnchangedFocalLengthRecomputesNothing)
