@@ -57,6 +57,22 @@ cmake --build build/windows
 ky_wine_start
 run_suite "Windows under Wine" build/windows || status=1
 
+# The real program in a real window: on Linux under the Xvfb above, on
+# Windows under Wine's virtual desktop, each driven with xdotool.
+run_real_window() {
+  local name=$1; shift
+  echo "== $name: real window"
+  if KY_SHOTS="$(pwd)/build/shots" tests/window/real-window.sh "$@"; then
+    summary+=("$name real window: passed")
+  else
+    summary+=("$name real window: FAILED")
+    return 1
+  fi
+}
+run_real_window "Linux" linux build/linux/app/lens-demo || status=1
+run_real_window "Windows under Wine" wine build/windows/app/lens-demo.exe \
+  build/windows/tests/window/window-title.exe || status=1
+
 echo
 echo "== Summary"
 printf '%s\n' "${summary[@]}"

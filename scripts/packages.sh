@@ -15,6 +15,8 @@ KY_TEST_PACKAGES=(
   # libFuzzer targets (built only by a clang configuration, see tests/app)
   clang libclang-rt-14-dev
 )
+# The real-window checks read their screenshots with a small Python script.
+KY_TEST_PACKAGES+=(python3)
 
 # ky_install_missing <package>...: silent when everything is present.
 ky_install_missing() {
