@@ -44,8 +44,25 @@ bool SdlDisplay::Open(std::string* reason)
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // A click that activates the window is also a click, as on Windows.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // Without any display SDL's probing only adds noise on stderr.
+    if (SDL_getenv("SDL_VIDEODRIVER") == nullptr && SDL_getenv("DISPLAY") == nullptr &&
+        SDL_getenv("WAYLAND_DISPLAY") == nullptr) {
+        if (reason) *reason = "neither DISPLAY nor WAYLAND_DISPLAY is set";
+        return false;
+    }
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         if (reason) *reason = SDL_GetError();
+        return false;
+    }
+    // With no display SDL falls back to its invisible drivers on its own; a
+    // program nobody can see would then run for ever. Only an explicit
+    // SDL_VIDEODRIVER may choose them.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool invisible = driver != nullptr && (SDL_strcmp(driver, "offscreen") == 0 ||
+                                                 SDL_strcmp(driver, "dummy") == 0);
+    if (invisible && SDL_getenv("SDL_VIDEODRIVER") == nullptr) {
+        SDL_Quit();
+        if (reason) *reason = "only an invisible video driver is available";
         return false;
     }
     open_ = true;
