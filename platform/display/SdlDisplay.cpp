@@ -50,6 +50,12 @@ bool SdlDisplay::Open(std::string* reason)
         if (reason) *reason = "neither DISPLAY nor WAYLAND_DISPLAY is set";
         return false;
     }
+    // On an X display go straight to X11: probing Wayland first only prints
+    // complaints about a missing XDG_RUNTIME_DIR.
+    if (SDL_getenv("SDL_VIDEODRIVER") == nullptr && SDL_getenv("DISPLAY") != nullptr &&
+        SDL_getenv("WAYLAND_DISPLAY") == nullptr) {
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    }
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         if (reason) *reason = SDL_GetError();
         return false;
