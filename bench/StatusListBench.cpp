@@ -10,15 +10,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
+#include <malloc.h>
 
 namespace {
 
-// Live heap bytes, counted by the replaced global allocation functions below.
-std::atomic<long long> liveBytes{0};
-constexpr std::size_t kHeader = alignof(std::max_align_t);
+// Bytes the C heap has handed out and not taken back (glibc statistics).
+long long HeapInUse() { return static_cast<long long>(mallinfo2().uordblks); }
 
 class Host : public KyWnd {
 public:
@@ -61,11 +58,11 @@ void BM_TenThousandMessages(benchmark::State& state)
         shower->List().SetItemFont(AcquireFont(12, L"新宋体"));
         shower->Move(RECT{0, 640, 1000, 700});
         kytest::PumpUntilIdle();
-        const long long before = liveBytes.load();
+        const long long before = HeapInUse();
         for (int i = 0; i < count; ++i)
             shower->AddMessage(kMessage);
         kytest::PumpUntilIdle();
-        bytesPerEntry = static_cast<double>(liveBytes.load() - before) / count;
+        bytesPerEntry = static_cast<double>(HeapInUse() - before) / count;
         kytest::AdvanceClock(2100);
         stillRunning = RunningTimers(shower->List());
         delete shower;
@@ -96,40 +93,6 @@ void BM_PaintScreenful(benchmark::State& state)
 }
 
 }  // namespace
-
-void* operator new(std::size_t size)
-{
-    void* block = std::malloc(size + kHeader);
-    if (block == nullptr)
-        throw std::bad_alloc();
-    *static_cast<std::size_t*>(block) = size;
-    liveBytes += static_cast<long long>(size);
-    return static_cast<char*>(block) + kHeader;
-}
-
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    void* block = std::malloc(size + kHeader);
-    if (block == nullptr)
-        return nullptr;
-    *static_cast<std::size_t*>(block) = size;
-    liveBytes += static_cast<long long>(size);
-    return static_cast<char*>(block) + kHeader;
-}
-
-void operator delete(void* pointer) noexcept
-{
-    if (pointer == nullptr)
-        return;
-    void* block = static_cast<char*>(pointer) - kHeader;
-    liveBytes -= static_cast<long long>(*static_cast<std::size_t*>(block));
-    std::free(block);
-}
-
-void operator delete(void* pointer, std::size_t) noexcept
-{
-    operator delete(pointer);
-}
 
 BENCHMARK(BM_TenThousandMessages)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_PaintScreenful)->Arg(60)->Arg(700)->Unit(benchmark::kMicrosecond);
