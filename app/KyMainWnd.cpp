@@ -1,6 +1,6 @@
 #include "app/KyMainWnd.h"
 
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "app/MainLayout.h"
 #include "gdi/FontCache.h"
 

@@ -2,7 +2,7 @@
 // three window sizes (with and without the framework's white fill), and one
 // drag step (mouse move, recompute, the paint
 // through the window's back buffer) at the program's usual size.
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "views/KyViewConvex.h"
 
 #include <benchmark/benchmark.h>

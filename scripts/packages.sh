@@ -12,7 +12,7 @@ KY_TEST_PACKAGES=(
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 xvfb xauth xdotool imagemagick
-  # libFuzzer targets (built only by a clang configuration, see tests/app)
+  # libFuzzer targets (built only by a clang configuration, see tests/context)
   clang libclang-rt-14-dev
 )
 # The real-window checks read their screenshots with a small Python script.

@@ -2,7 +2,7 @@
 // it or not, ends in DefWindowProcW.
 #include "views/KyViewBase.h"
 
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "gdi/FontCache.h"
 #include "views/ViewCommands.h"
 #include "views/ViewLayout.h"

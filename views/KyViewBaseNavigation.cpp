@@ -2,7 +2,7 @@
 // focal length. Each command acts only on a real change.
 #include "views/KyViewBase.h"
 
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "base/Text.h"
 #include "framework/controls/KyStatusShower.h"
 #include "framework/ProgramModule.h"

@@ -3,7 +3,7 @@
 // framework's back buffer.
 #include "views/KyViewBase.h"
 
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "base/Text.h"
 #include "gdi/FontCache.h"
 #include "images/ImageDrawing.h"

@@ -1,6 +1,6 @@
 #include "views/SkinButton.h"
 
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "gdi/FontCache.h"
 #include "images/ImageDrawing.h"
 #include "views/SceneDrawing.h"

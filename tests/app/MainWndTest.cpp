@@ -1,7 +1,7 @@
 // The main window on the test platform, from creation to the empty process:
 // start-up state, layout, mode switching, the wiring of the status display
 // and the two-step close.
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "app/KyMainWnd.h"
 #include "framework/KyWndRegistry.h"
 #include "gdi/FontCache.h"

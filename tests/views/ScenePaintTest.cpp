@@ -3,7 +3,7 @@
 // glyph shapes, so the same checks hold under Windows.
 #include "ViewProbe.h"
 
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "images/ImageDrawing.h"
 
 #include <gtest/gtest.h>

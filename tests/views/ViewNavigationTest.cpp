@@ -2,7 +2,7 @@
 // messages, as the window procedure delivers them.
 #include "ViewProbe.h"
 
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 #include "framework/controls/KyStatusShower.h"
 #include "platform/testing/TestPlatform.h"
 #include "views/ViewCommands.h"

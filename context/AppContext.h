@@ -4,7 +4,7 @@
 // The main window fills it when it is created and empties it when it goes.
 #pragma once
 
-#include "app/VersionInfo.h"
+#include "context/VersionInfo.h"
 #include "images/KyImage.h"
 #include "platform/win32.h"
 

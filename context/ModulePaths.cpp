@@ -1,4 +1,4 @@
-#include "app/ModulePaths.h"
+#include "context/ModulePaths.h"
 
 #include <algorithm>
 #include <cwchar>

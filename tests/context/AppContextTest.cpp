@@ -1,14 +1,14 @@
 // The context is one per process, so its whole life is walked through in
 // order inside one test; this executable carries the program's resources.
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 
-#include "app/ModulePaths.h"
+#include "context/ModulePaths.h"
 #include "gdi/FontCache.h"
 #include "gdi/PenCache.h"
 #include "images/KyImagePool.h"
 #include "platform/testing/TestPlatform.h"
 #include "platform/testing/TestVersionBlock.h"
-#include "tests/app/VersionRecordBuilder.h"
+#include "tests/context/VersionRecordBuilder.h"
 
 #include <gtest/gtest.h>
 

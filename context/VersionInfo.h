@@ -2,7 +2,7 @@
 // versions and one string table per listed language and code page pair.
 #pragma once
 
-#include "app/VersionStrings.h"
+#include "context/VersionStrings.h"
 #include "platform/win32.h"
 
 #include <array>

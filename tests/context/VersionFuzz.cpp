@@ -1,8 +1,8 @@
-#include "tests/app/VersionFuzz.h"
+#include "tests/context/VersionFuzz.h"
 
-#include "app/VersionInfo.h"
+#include "context/VersionInfo.h"
 #include "platform/testing/TestVersionBlock.h"
-#include "tests/app/VersionRecordBuilder.h"
+#include "tests/context/VersionRecordBuilder.h"
 
 #include <cstdlib>
 #include <string>

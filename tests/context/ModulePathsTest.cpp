@@ -1,4 +1,4 @@
-#include "app/ModulePaths.h"
+#include "context/ModulePaths.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +63,7 @@ TEST(ModulePath, NamesThisExecutable)
     ASSERT_FALSE(path.empty());
     EXPECT_EQ(&ModulePath(), &path);  // one cached string
     EXPECT_EQ(ModuleDirectory() + ModuleFileName(), path);
-    EXPECT_NE(FindNoCase(ModuleFileName().c_str(), L"app_path_tests"), std::wstring::npos);
+    EXPECT_NE(FindNoCase(ModuleFileName().c_str(), L"context_path_tests"), std::wstring::npos);
     const wchar_t last = ModuleDirectory().back();
     EXPECT_TRUE(last == L'\\' || last == L'/');
     EXPECT_NE(ModuleHandle(), nullptr);

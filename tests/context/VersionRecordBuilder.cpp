@@ -1,4 +1,4 @@
-#include "tests/app/VersionRecordBuilder.h"
+#include "tests/context/VersionRecordBuilder.h"
 
 #include <algorithm>
 #include <cstring>

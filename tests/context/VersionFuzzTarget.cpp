@@ -1,5 +1,5 @@
 // libFuzzer entry point; build with a compiler that knows -fsanitize=fuzzer.
-#include "tests/app/VersionFuzz.h"
+#include "tests/context/VersionFuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

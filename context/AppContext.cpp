@@ -1,6 +1,6 @@
-#include "app/AppContext.h"
+#include "context/AppContext.h"
 
-#include "app/ModulePaths.h"
+#include "context/ModulePaths.h"
 #include "base/Text.h"
 #include "gdi/FontCache.h"
 #include "gdi/PenCache.h"

@@ -1,4 +1,4 @@
-#include "app/VersionInfo.h"
+#include "context/VersionInfo.h"
 
 #include "base/Text.h"
 

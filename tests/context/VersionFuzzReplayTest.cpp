@@ -1,7 +1,7 @@
 // A bounded, repeatable run of the fuzzing step: random damage of a valid
 // record, and plain noise.
-#include "tests/app/VersionFuzz.h"
-#include "tests/app/VersionRecordBuilder.h"
+#include "tests/context/VersionFuzz.h"
+#include "tests/context/VersionRecordBuilder.h"
 
 #include <gtest/gtest.h>
 

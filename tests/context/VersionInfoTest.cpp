@@ -1,8 +1,8 @@
-#include "app/VersionInfo.h"
+#include "context/VersionInfo.h"
 
-#include "app/ModulePaths.h"
+#include "context/ModulePaths.h"
 #include "platform/testing/TestVersionBlock.h"
-#include "tests/app/VersionRecordBuilder.h"
+#include "tests/context/VersionRecordBuilder.h"
 
 #include <gtest/gtest.h>
 
