@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/display/DisplayScale.h"
 #include "platform/display/SdlKeys.h"
 #include "platform/kernel/WideText.h"
 #include "platform/user/Icon.h"
@@ -14,7 +15,11 @@
 namespace platform {
 namespace {
 
-RECT ToRect(const SDL_Rect& r) { return RECT{r.x, r.y, r.x + r.w, r.y + r.h}; }
+// SDL speaks in screen pixels, USER in logical ones.
+int Device(int logical) { return ToDevice(logical, DisplayScale()); }
+int Logical(int device) { return ToLogical(device, DisplayScale()); }
+
+RECT ToRect(const SDL_Rect& r) { return RECT{Logical(r.x), Logical(r.y), Logical(r.x + r.w), Logical(r.y + r.h)}; }
 
 std::string Utf8(const wchar_t* text) { return kyplatform::Utf8FromWide(text ? text : L""); }
 
@@ -92,8 +97,8 @@ HWND SdlDisplay::WindowFor(Uint32 sdlId) const
 
 bool SdlDisplay::CreateNativeWindow(HWND window, int width, int height)
 {
-    SDL_Window* sdl = SDL_CreateWindow("", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, std::max(width, 1),
-                                       std::max(height, 1), SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    SDL_Window* sdl = SDL_CreateWindow("", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, Device(std::max(width, 1)),
+                                       Device(std::max(height, 1)), SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!sdl) {
         if (onNoWindow_) onNoWindow_(SDL_GetError());
         return false;
@@ -122,8 +127,8 @@ void SdlDisplay::MoveNativeWindow(HWND window, int x, int y, int width, int heig
 {
     SDL_Window* sdl = SdlWindow(window);
     if (!sdl) return;
-    SDL_SetWindowPosition(sdl, x, y);
-    SDL_SetWindowSize(sdl, std::max(width, 1), std::max(height, 1));
+    SDL_SetWindowPosition(sdl, Device(x), Device(y));
+    SDL_SetWindowSize(sdl, Device(std::max(width, 1)), Device(std::max(height, 1)));
 }
 
 void SdlDisplay::SetNativeTitle(HWND window, const wchar_t* title)
@@ -150,7 +155,7 @@ void SdlDisplay::SetNativeIcon(HWND window, HICON icon, bool big)
 
 void SdlDisplay::SetNativeMinimumSize(HWND window, int width, int height)
 {
-    if (SDL_Window* sdl = SdlWindow(window)) SDL_SetWindowMinimumSize(sdl, std::max(width, 1), std::max(height, 1));
+    if (SDL_Window* sdl = SdlWindow(window)) SDL_SetWindowMinimumSize(sdl, Device(std::max(width, 1)), Device(std::max(height, 1)));
 }
 
 void SdlDisplay::SetNativeMaximized(HWND window, bool maximized)
@@ -215,20 +220,20 @@ void SdlDisplay::Dispatch(const SDL_Event& e)
         if (HWND w = WindowFor(e.window.windowID)) DispatchWindowEvent(w, e.window);
         break;
     case SDL_MOUSEMOTION:
-        if (HWND w = WindowFor(e.motion.windowID)) input::PointerMoved(w, e.motion.x, e.motion.y);
+        if (HWND w = WindowFor(e.motion.windowID)) input::PointerMoved(w, Logical(e.motion.x), Logical(e.motion.y));
         break;
     case SDL_MOUSEBUTTONDOWN:
-        if (HWND w = WindowFor(e.button.windowID)) input::ButtonPressed(w, e.button.x, e.button.y, ButtonFor(e.button.button));
+        if (HWND w = WindowFor(e.button.windowID)) input::ButtonPressed(w, Logical(e.button.x), Logical(e.button.y), ButtonFor(e.button.button));
         break;
     case SDL_MOUSEBUTTONUP:
-        if (HWND w = WindowFor(e.button.windowID)) input::ButtonReleased(w, e.button.x, e.button.y, ButtonFor(e.button.button));
+        if (HWND w = WindowFor(e.button.windowID)) input::ButtonReleased(w, Logical(e.button.x), Logical(e.button.y), ButtonFor(e.button.button));
         break;
     case SDL_MOUSEWHEEL:
         if (HWND w = WindowFor(e.wheel.windowID); w && e.wheel.y != 0) {
             int x = 0, y = 0;
             SDL_GetMouseState(&x, &y);
             int notches = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
-            input::WheelTurned(w, x, y, notches * WHEEL_DELTA);
+            input::WheelTurned(w, Logical(x), Logical(y), notches * WHEEL_DELTA);
         }
         break;
     case SDL_KEYDOWN:
@@ -249,8 +254,8 @@ void SdlDisplay::DispatchWindowEvent(HWND w, const SDL_WindowEvent& e)
 {
     switch (e.event) {
     case SDL_WINDOWEVENT_CLOSE: input::CloseRequested(w); break;
-    case SDL_WINDOWEVENT_SIZE_CHANGED: input::Resized(w, e.data1, e.data2); break;
-    case SDL_WINDOWEVENT_MOVED: input::Moved(w, e.data1, e.data2); break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED: input::Resized(w, Logical(e.data1), Logical(e.data2)); break;
+    case SDL_WINDOWEVENT_MOVED: input::Moved(w, Logical(e.data1), Logical(e.data2)); break;
     case SDL_WINDOWEVENT_MAXIMIZED: input::MaximizedChanged(w, true); break;
     case SDL_WINDOWEVENT_RESTORED: input::MaximizedChanged(w, false); break;
     case SDL_WINDOWEVENT_FOCUS_GAINED: input::ActivationChanged(w, true); break;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/display/DisplayScale.h"
 #include "platform/display/SdlDisplay.h"
 #include "platform/win32.h"
 
@@ -41,6 +42,24 @@ LPWSTR ArgumentsOf(LPWSTR commandLine)
     return p;
 }
 
+// `--scale S` overrides the desktop's scale. 0 when not given; a value that
+// is not allowed ends the program with one line, before any window opens.
+double RequestedScale(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") != 0) continue;
+        double scale = 0;
+        const char* value = i + 1 < argc ? argv[i + 1] : "";
+        if (!platform::ParseDisplayScale(value, &scale)) {
+            std::fprintf(stderr, "%s: invalid --scale value '%s' (allowed: 1, 1.25, 1.5, 1.75, 2, 2.5, 3)\n",
+                         programName, value);
+            std::exit(2);
+        }
+        return scale;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -49,9 +68,11 @@ int main(int argc, char** argv)
         const char* slash = std::strrchr(argv[0], '/');
         programName = slash ? slash + 1 : argv[0];
     }
+    const double requested = RequestedScale(argc, argv);
     platform::SdlDisplay display(NoDisplay);
     std::string reason;
     if (!display.Open(&reason)) NoDisplay(reason.c_str());
+    platform::SetDisplayScale(requested > 0 ? requested : platform::DesktopScale());
     platform::SetDisplayBackend(&display);
     int result = wWinMain(GetModuleHandleW(nullptr), nullptr, ArgumentsOf(GetCommandLineW()), SW_SHOWDEFAULT);
     // Whatever is torn down after this (static objects) sees no real display.

@@ -1,5 +1,6 @@
 #include "platform/gdi/DeviceContext.h"
 
+#include "platform/display/DisplayScale.h"
 #include "platform/gdi/SurfaceDc.h"
 
 #include <cairo.h>
@@ -25,7 +26,8 @@ DeviceContext* NewDc() {
 void AttachBitmap(DeviceContext* dc, Bitmap* bitmap) {
     dc->surface = bitmap->surface;
     dc->origin = {0, 0};
-    dc->clip = {0, 0, bitmap->width, bitmap->height};
+    dc->scale = bitmap->scale;
+    dc->clip = {0, 0, cairo_image_surface_get_width(bitmap->surface), cairo_image_surface_get_height(bitmap->surface)};
 }
 
 RECT SurfaceBounds(cairo_surface_t* surface) {
@@ -44,7 +46,31 @@ DeviceContext::~DeviceContext() {
     }
 }
 
-cairo_t* DeviceContext::BeginCairo() {
+POINT DeviceContext::ToDevice(int x, int y) const {
+    return {platform::ToDevice(double(x) + origin.x, scale), platform::ToDevice(double(y) + origin.y, scale)};
+}
+
+RECT DeviceContext::ToDevice(const RECT& logical) const {
+    POINT topLeft = ToDevice(logical.left, logical.top);
+    POINT bottomRight = ToDevice(logical.right, logical.bottom);
+    return {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+}
+
+cairo_t* DeviceContext::BeginCairo(const RECT* logicalClip) {
+    cairo_t* cr = BeginDeviceCairo();
+    if (logicalClip) {
+        // Clipped in surface pixels, so that a fractional scale leaves no
+        // half-covered pixels at the edge.
+        RECT device = ToDevice(*logicalClip);
+        cairo_rectangle(cr, device.left, device.top, device.right - device.left, device.bottom - device.top);
+        cairo_clip(cr);
+    }
+    cairo_scale(cr, scale, scale);
+    cairo_translate(cr, origin.x, origin.y);
+    return cr;
+}
+
+cairo_t* DeviceContext::BeginDeviceCairo() {
     // A memory DC changes surface when another bitmap is selected.
     if (cairo_ && cairo_get_target(cairo_) != surface) {
         cairo_destroy(cairo_);
@@ -54,7 +80,6 @@ cairo_t* DeviceContext::BeginCairo() {
     cairo_save(cairo_);
     cairo_rectangle(cairo_, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top);
     cairo_clip(cairo_);
-    cairo_translate(cairo_, origin.x, origin.y);
     return cairo_;
 }
 
@@ -77,7 +102,7 @@ DeviceContext* LookupDc(HDC dc) { return LookupAs<DeviceContext>(dc, Kind::Dc); 
 
 using namespace platform::gdi;
 
-HDC platform::CreateSurfaceDc(cairo_surface_t* surface, POINT origin, const RECT& clip) {
+HDC platform::CreateSurfaceDc(cairo_surface_t* surface, POINT origin, const RECT& clip, double scale) {
     if (!surface || cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS ||
         cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE ||
         (cairo_image_surface_get_format(surface) != CAIRO_FORMAT_RGB24 &&
@@ -88,8 +113,12 @@ HDC platform::CreateSurfaceDc(cairo_surface_t* surface, POINT origin, const RECT
     if (!dc) return nullptr;
     dc->surface = cairo_surface_reference(surface);
     dc->origin = origin;
+    dc->scale = dc->compatibleScale = platform::NearestDisplayScale(scale);
     RECT bounds = SurfaceBounds(surface);
-    if (!IntersectRect(&dc->clip, &clip, &bounds)) dc->clip = {0, 0, 0, 0};
+    const double s = dc->scale;
+    RECT device{platform::ToDevice(clip.left, s), platform::ToDevice(clip.top, s), platform::ToDevice(clip.right, s),
+                platform::ToDevice(clip.bottom, s)};
+    if (!IntersectRect(&dc->clip, &device, &bounds)) dc->clip = {0, 0, 0, 0};
     return reinterpret_cast<HDC>(static_cast<GdiObject*>(dc));
 }
 
@@ -101,10 +130,13 @@ void platform::DestroySurfaceDc(HDC handle) {
 }
 
 HDC CreateCompatibleDC(HDC reference) {
-    if (reference && !LookupDc(reference)) return nullptr;
+    DeviceContext* like = reference ? LookupDc(reference) : nullptr;
+    if (reference && !like) return nullptr;
     DeviceContext* dc = NewDc();
     if (!dc) return nullptr;
     dc->memory = true;
+    // Without a reference the DC is compatible with the screen.
+    dc->compatibleScale = like ? like->compatibleScale : platform::DisplayScale();
     Bitmap* bitmap = StockBitmap();
     Retain(bitmap);
     dc->bitmap = bitmap;
@@ -121,9 +153,12 @@ BOOL DeleteDC(HDC handle) {
 }
 
 HBITMAP CreateCompatibleBitmap(HDC handle, int width, int height) {
-    if (!LookupDc(handle) || width < 0 || height < 0) return nullptr;
+    DeviceContext* dc = LookupDc(handle);
+    if (!dc || width < 0 || height < 0) return nullptr;
     if (width == 0 || height == 0) return reinterpret_cast<HBITMAP>(static_cast<GdiObject*>(StockBitmap()));
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    const double scale = dc->compatibleScale;
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, platform::ToDevice(width, scale),
+                                                          platform::ToDevice(height, scale));
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(surface);
         return nullptr;
@@ -132,6 +167,7 @@ HBITMAP CreateCompatibleBitmap(HDC handle, int width, int height) {
     bitmap->surface = surface;
     bitmap->width = width;
     bitmap->height = height;
+    bitmap->scale = scale;
     return reinterpret_cast<HBITMAP>(Register(std::move(bitmap)));
 }
 

@@ -1,6 +1,6 @@
 // A device context: where drawing goes (a cairo image surface, the origin of
-// logical (0, 0) on it and the clip in surface pixels) and the drawing state
-// Windows keeps per DC. Memory DCs draw into their selected bitmap; surface
+// logical (0, 0) on it, the clip in surface pixels and how many surface
+// pixels a logical one spans) and the drawing state Windows keeps per DC. Memory DCs draw into their selected bitmap; surface
 // DCs (BeginPaint, GetDC) into a window's part of a top-level surface.
 #pragma once
 
@@ -16,8 +16,10 @@ struct DeviceContext : GdiObject {
 
     bool memory = false;
     cairo_surface_t* surface = nullptr;  // referenced, not owned
-    POINT origin{};
-    RECT clip{};  // surface pixels, already within the surface
+    POINT origin{};  // logical: a surface DC's window sits at (origin * scale)
+    RECT clip{};     // surface pixels, already within the surface
+    double scale = 1;            // surface pixels per logical pixel
+    double compatibleScale = 1;  // what CreateCompatibleBitmap gives its bitmaps
 
     Pen* pen = nullptr;
     Brush* brush = nullptr;
@@ -29,9 +31,16 @@ struct DeviceContext : GdiObject {
     COLORREF backColour = RGB(255, 255, 255);
     int backMode = OPAQUE;
 
-    // A cairo context on `surface`, translated to `origin` and clipped to
-    // `clip`, saved so the caller can restore it with EndCairo.
-    cairo_t* BeginCairo();
+    // The surface pixel where logical (x, y) starts; also for rectangles.
+    POINT ToDevice(int x, int y) const;
+    RECT ToDevice(const RECT& logical) const;
+
+    // A cairo context on `surface` in logical units (scaled, translated to
+    // `origin`), clipped to `clip` and to `logicalClip` when given, saved so
+    // the caller can restore it with EndCairo.
+    cairo_t* BeginCairo(const RECT* logicalClip = nullptr);
+    // The same in surface pixels, for copies that must not be resampled.
+    cairo_t* BeginDeviceCairo();
     void EndCairo();
 
     // Pixel access for our own rasterisers: flushes cairo, and after the

@@ -5,6 +5,8 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <vector>
 
 using namespace platform::gdi;
@@ -23,9 +25,10 @@ constexpr int kFarAway = 1 << 28;
 
 int Near(int64_t value) { return static_cast<int>(std::clamp<int64_t>(value, -kFarAway, kFarAway)); }
 
-POINT ToSurface(const DeviceContext* dc, int x, int y) {
-    return {Near(int64_t(x) + dc->origin.x), Near(int64_t(y) + dc->origin.y)};
-}
+POINT ToSurface(const DeviceContext* dc, int x, int y) { return dc->ToDevice(x, y); }
+
+// A one-pixel pen stays one logical pixel wide: a band of this many surface pixels.
+int ThinWidth(const DeviceContext* dc) { return std::max(1, static_cast<int>(std::lround(dc->scale))); }
 
 RECT Normalized(int left, int top, int right, int bottom) {
     left = Near(left);
@@ -56,21 +59,32 @@ void StrokeWide(DeviceContext* dc, const Pen& pen, const std::vector<POINT>& poi
     dc->EndCairo();
 }
 
+RECT Union(const RECT& a, const RECT& b) {
+    if (a.right <= a.left) return b;
+    if (b.right <= b.left) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
+// One segment as a band of `ThinWidth` rasterised lines, side by side across its run.
+RECT DrawThinSegment(DeviceContext* dc, const PixelTarget& target, POINT a, POINT b, const LineStyle& style) {
+    const bool xMajor = std::llabs(int64_t(b.x) - a.x) > std::llabs(int64_t(b.y) - a.y);
+    POINT from = ToSurface(dc, a.x, a.y);
+    POINT to = ToSurface(dc, b.x, b.y);
+    RECT dirty{0, 0, 0, 0};
+    for (int band = ThinWidth(dc); band > 0; --band) {
+        dirty = Union(dirty, RasterizeLine(target, from, to, style));
+        ++(xMajor ? from.y : from.x);
+        ++(xMajor ? to.y : to.x);
+    }
+    return dirty;
+}
+
 void DrawThin(DeviceContext* dc, const Pen& pen, const std::vector<POINT>& points) {
     PixelTarget target = TargetOf(dc);
-    LineStyle style{ToPixel(pen.colour), pen.style, dc->backMode == OPAQUE, ToPixel(dc->backColour)};
+    LineStyle style{ToPixel(pen.colour), pen.style, dc->backMode == OPAQUE, ToPixel(dc->backColour), dc->scale};
     RECT dirty{0, 0, 0, 0};
     for (size_t i = 1; i < points.size(); ++i) {
-        RECT part = RasterizeLine(target, ToSurface(dc, points[i - 1].x, points[i - 1].y),
-                                  ToSurface(dc, points[i].x, points[i].y), style);
-        if (part.right > part.left) {
-            if (dirty.right > dirty.left) {
-                dirty = {std::min(dirty.left, part.left), std::min(dirty.top, part.top),
-                         std::max(dirty.right, part.right), std::max(dirty.bottom, part.bottom)};
-            } else {
-                dirty = part;
-            }
-        }
+        dirty = Union(dirty, DrawThinSegment(dc, target, points[i - 1], points[i], style));
     }
     Finish(dc, dirty);
 }
@@ -110,9 +124,7 @@ int FillRect(HDC handle, const RECT* rect, HBRUSH brushHandle) {
     if (!dc || !rect || !brush) return 0;
     if (brush->hollow) return 1;
     RECT area = Normalized(rect->left, rect->top, rect->right, rect->bottom);
-    POINT corner = ToSurface(dc, area.left, area.top);
-    RECT device{corner.x, corner.y, corner.x + (area.right - area.left), corner.y + (area.bottom - area.top)};
-    Finish(dc, FillPixels(TargetOf(dc), device, ToPixel(brush->colour)));
+    Finish(dc, FillPixels(TargetOf(dc), dc->ToDevice(area), ToPixel(brush->colour)));
     return 1;
 }
 
@@ -136,10 +148,7 @@ BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
     RECT inside = outlined ? RECT{area.left + 1, area.top + 1, area.right - 1, area.bottom - 1}
                            : RECT{area.left, area.top, area.right - 1, area.bottom - 1};
     if (!dc->brush->hollow && inside.right > inside.left && inside.bottom > inside.top) {
-        POINT corner = ToSurface(dc, inside.left, inside.top);
-        RECT device{corner.x, corner.y, corner.x + (inside.right - inside.left),
-                    corner.y + (inside.bottom - inside.top)};
-        Finish(dc, FillPixels(TargetOf(dc), device, ToPixel(dc->brush->colour)));
+        Finish(dc, FillPixels(TargetOf(dc), dc->ToDevice(inside), ToPixel(dc->brush->colour)));
     }
     if (outlined && area.right > area.left && area.bottom > area.top) {
         const int r = area.right - 1;
@@ -147,13 +156,13 @@ BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
         if (dc->pen->width <= 1 && dc->pen->style == PS_SOLID) {
             PixelTarget target = TargetOf(dc);
             uint32_t colour = ToPixel(dc->pen->colour);
-            POINT tl = ToSurface(dc, area.left, area.top);
-            POINT br = ToSurface(dc, r, b);
-            FillPixels(target, {tl.x, tl.y, br.x + 1, tl.y + 1}, colour);
-            FillPixels(target, {tl.x, br.y, br.x + 1, br.y + 1}, colour);
-            FillPixels(target, {tl.x, tl.y, tl.x + 1, br.y + 1}, colour);
-            FillPixels(target, {br.x, tl.y, br.x + 1, br.y + 1}, colour);
-            Finish(dc, {tl.x, tl.y, br.x + 1, br.y + 1});
+            const RECT outer = dc->ToDevice(area);
+            const int w = ThinWidth(dc);
+            FillPixels(target, {outer.left, outer.top, outer.right, outer.top + w}, colour);
+            FillPixels(target, {outer.left, outer.bottom - w, outer.right, outer.bottom}, colour);
+            FillPixels(target, {outer.left, outer.top, outer.left + w, outer.bottom}, colour);
+            FillPixels(target, {outer.right - w, outer.top, outer.right, outer.bottom}, colour);
+            Finish(dc, outer);
         } else {
             StrokePolyline(dc, {{area.left, area.top}, {r, area.top}, {r, b}, {area.left, b}, {area.left, area.top}});
         }
@@ -171,16 +180,19 @@ BOOL BitBlt(HDC destHandle, int x, int y, int width, int height, HDC sourceHandl
     height = Near(height);
     x = Near(x);
     y = Near(y);
+    // Everything happens in surface pixels. Between DCs of one scale that is
+    // a plain copy; otherwise the source is resampled to the nearest pixel.
     // Only pixels that exist in the source are copied; the rest of the
     // destination stays as it was.
+    const RECT target = dest->ToDevice(RECT{x, y, x + width, y + height});
+    const double ratio = dest->scale / source->scale;  // destination pixels per source pixel
     POINT from = ToSurface(source, sourceX, sourceY);
-    RECT sourceArea{from.x, from.y, from.x + width, from.y + height};
+    RECT sourceArea{from.x, from.y, from.x + Near(std::lround((target.right - target.left) / ratio)),
+                    from.y + Near(std::lround((target.bottom - target.top) / ratio))};
     RECT bounds{0, 0, cairo_image_surface_get_width(source->surface),
                 cairo_image_surface_get_height(source->surface)};
     RECT copied;
     if (!IntersectRect(&copied, &sourceArea, &bounds)) return TRUE;
-    const int shiftX = x - from.x;  // source surface pixel -> destination logical
-    const int shiftY = y - from.y;
 
     cairo_surface_t* image = source->surface;
     cairo_surface_t* copy = nullptr;
@@ -194,15 +206,19 @@ BOOL BitBlt(HDC destHandle, int x, int y, int width, int height, HDC sourceHandl
         cairo_paint(grab);
         cairo_destroy(grab);
     }
-    cairo_t* cr = dest->BeginCairo();
+    cairo_t* cr = dest->BeginDeviceCairo();
+    // From here on user space is the source's pixels, `from` at `target`'s corner.
+    cairo_translate(cr, target.left, target.top);
+    cairo_scale(cr, ratio, ratio);
+    cairo_translate(cr, -from.x, -from.y);
     if (copy) {
-        cairo_set_source_surface(cr, copy, copied.left + shiftX, copied.top + shiftY);
+        cairo_set_source_surface(cr, copy, copied.left, copied.top);
     } else {
-        cairo_set_source_surface(cr, image, shiftX, shiftY);
+        cairo_set_source_surface(cr, image, 0, 0);
     }
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_rectangle(cr, copied.left + shiftX, copied.top + shiftY, copied.right - copied.left,
-                    copied.bottom - copied.top);
+    cairo_rectangle(cr, copied.left, copied.top, copied.right - copied.left, copied.bottom - copied.top);
     cairo_fill(cr);
     dest->EndCairo();
     if (copy) cairo_surface_destroy(copy);

@@ -49,8 +49,9 @@ struct Bitmap : GdiObject {
     Bitmap() : GdiObject(Kind::Bitmap) {}
     ~Bitmap() override;
     cairo_surface_t* surface = nullptr;  // RGB24 image surface, owned
-    int width = 0;
+    int width = 0;   // logical pixels; the surface holds `scale` times as many
     int height = 0;
+    double scale = 1;  // a compatible bitmap takes its DC's, so copies stay sharp
     DeviceContext* selectedInto = nullptr;  // a bitmap lives in one DC at a time
 };
 

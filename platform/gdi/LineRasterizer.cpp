@@ -1,6 +1,7 @@
 #include "platform/gdi/LineRasterizer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace platform::gdi {
@@ -24,10 +25,13 @@ struct Pattern {
     int period;
 };
 
-Pattern PatternOf(int style) {
+Pattern PatternOf(int style, double stretch) {
+    auto scaled = [stretch](int on, int period) {
+        return Pattern{std::max(1, int(std::lround(on * stretch))), std::max(1, int(std::lround(period * stretch)))};
+    };
     switch (style) {
-        case 1: return {18, 24};  // PS_DASH
-        case 2: return {3, 6};    // PS_DOT
+        case 1: return scaled(18, 24);  // PS_DASH
+        case 2: return scaled(3, 6);    // PS_DOT
     }
     return {1, 1};
 }
@@ -116,7 +120,7 @@ RECT RasterizeLine(const PixelTarget& target, POINT from, POINT to, const LineSt
         return box;
     }
 
-    const Pattern pattern = PatternOf(style.style);
+    const Pattern pattern = PatternOf(style.style, style.stretch);
     int dash = 0;
     int64_t x = from.x;
     int64_t y = from.y;

@@ -20,6 +20,7 @@ struct LineStyle {
     int style;             // PS_SOLID, PS_DASH or PS_DOT
     bool opaqueGaps;       // gaps of a pattern take `gapColour`
     uint32_t gapColour;
+    double stretch = 1;    // pattern pixels per pixel: dashes keep their length on a scaled surface
 };
 
 // Draws from `from` towards `to` (both in surface pixels), excluding `to`.

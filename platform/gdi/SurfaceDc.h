@@ -9,10 +9,11 @@ typedef struct _cairo_surface cairo_surface_t;
 
 namespace platform {
 
-// `origin` is the window's client origin in surface pixels; `clip` is in
-// surface pixels as well. The DC keeps a reference to the surface, which must
-// be a 32-bit image surface (RGB24 or ARGB32); anything else gives null.
-HDC CreateSurfaceDc(cairo_surface_t* surface, POINT origin, const RECT& clip);
+// `origin` is the window's client origin and `clip` what it may paint, both
+// in the top-level's logical pixels; the surface holds `scale` surface pixels
+// per logical one. The DC keeps a reference to the surface, which must be a
+// 32-bit image surface (RGB24 or ARGB32); anything else gives null.
+HDC CreateSurfaceDc(cairo_surface_t* surface, POINT origin, const RECT& clip, double scale = 1);
 
 // Releases a DC made by CreateSurfaceDc (objects selected into it stay alive).
 void DestroySurfaceDc(HDC dc);

@@ -31,21 +31,29 @@ void SetColour(cairo_t* cr, COLORREF colour) {
     cairo_set_source_rgb(cr, GetRValue(colour) / 255.0, GetGValue(colour) / 255.0, GetBValue(colour) / 255.0);
 }
 
+// Fills `area` (logical) in surface pixels, clipped to the DC and to `clip`.
+void FillSharp(DeviceContext* dc, const RECT& area, COLORREF colour, const RECT* clip) {
+    int stride = 0;
+    uint32_t* pixels = dc->Pixels(&stride);
+    RECT limit = dc->clip;
+    if (clip) {
+        RECT device = dc->ToDevice(*clip);
+        if (!IntersectRect(&limit, &limit, &device)) return;
+    }
+    RECT dirty = FillPixels({pixels, stride, limit}, dc->ToDevice(area), ToPixel(colour));
+    if (dirty.right > dirty.left) dc->MarkDirty(dirty);
+}
+
 // Draws one line with its cell's top-left corner at (x, y), logical units,
-// clipped to `clip` when given.
+// clipped to `clip` when given. The glyphs are laid out in logical units and
+// drawn at the surface's full resolution.
 void DrawLine(DeviceContext* dc, int x, int y, const std::wstring& text, const RECT* clip) {
     FontFace& face = FaceOf(dc);
     PangoLayout* layout = face.Layout(text);
-    cairo_t* cr = dc->BeginCairo();
-    if (clip) {
-        cairo_rectangle(cr, clip->left, clip->top, clip->right - clip->left, clip->bottom - clip->top);
-        cairo_clip(cr);
-    }
     if (dc->backMode == OPAQUE) {
-        SetColour(cr, dc->backColour);
-        cairo_rectangle(cr, x, y, WidthOf(face, text), face.metrics.tmHeight);
-        cairo_fill(cr);
+        FillSharp(dc, {x, y, x + WidthOf(face, text), y + face.metrics.tmHeight}, dc->backColour, clip);
     }
+    cairo_t* cr = dc->BeginCairo(clip);
     SetColour(cr, dc->textColour);
     // The baseline sits at the primary font's ascent below the cell's top.
     const double baseline = pango_layout_get_baseline(layout) / double(PANGO_SCALE);
@@ -54,21 +62,6 @@ void DrawLine(DeviceContext* dc, int x, int y, const std::wstring& text, const R
     dc->EndCairo();
 }
 
-// The mnemonic's underline: a one-pixel line in the text colour.
-void DrawUnderline(DeviceContext* dc, LONG from, LONG to, LONG y, const RECT* clip) {
-    int stride = 0;
-    uint32_t* pixels = dc->Pixels(&stride);
-    RECT limit = dc->clip;
-    if (clip) {
-        RECT device{clip->left + dc->origin.x, clip->top + dc->origin.y, clip->right + dc->origin.x,
-                    clip->bottom + dc->origin.y};
-        if (!IntersectRect(&limit, &limit, &device)) return;
-    }
-    RECT dirty = FillPixels({pixels, stride, limit},
-                            {from + dc->origin.x, y + dc->origin.y, to + dc->origin.x, y + dc->origin.y + 1},
-                            ToPixel(dc->textColour));
-    if (dirty.right > dirty.left) dc->MarkDirty(dirty);
-}
 
 // Removes mnemonic markers: "&x" underlines x, "&&" is a literal "&".
 // Returns the index of the underlined character or -1.
@@ -186,7 +179,9 @@ int DrawTextW(HDC handle, LPCWSTR text, int count, LPRECT rect, UINT format) {
             if (underline >= 0) {
                 LONG from = x + WidthOf(face, line.substr(0, underline));
                 LONG to = x + WidthOf(face, line.substr(0, underline + 1));
-                DrawUnderline(dc, from, to, y + tm.tmAscent + 1, clipped ? &box : nullptr);
+                // The mnemonic's underline: a one-pixel line in the text colour.
+                const LONG under = y + tm.tmAscent + 1;
+                FillSharp(dc, {from, under, to, under + 1}, dc->textColour, clipped ? &box : nullptr);
             }
         }
         y += lineHeight;

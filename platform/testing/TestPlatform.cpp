@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include "platform/display/DisplayScale.h"
 #include "platform/user/Clock.h"
 #include "platform/user/Input.h"
 #include "platform/user/Timers.h"
@@ -122,8 +123,8 @@ COLORREF ReadPixel(HWND window, int x, int y)
     Window* top = TopLevelOf(w);
     if (!top->surface) return 0xFFFFFFFF;
     POINT o = SurfaceOrigin(*w);
-    x += o.x;
-    y += o.y;
+    x = platform::ToDevice(x + o.x, platform::DisplayScale());
+    y = platform::ToDevice(y + o.y, platform::DisplayScale());
     cairo_surface_t* s = top->surface;
     cairo_surface_flush(s);
     if (x >= cairo_image_surface_get_width(s) || y >= cairo_image_surface_get_height(s)) return 0xFFFFFFFF;

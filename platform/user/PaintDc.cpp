@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "platform/display/DisplayScale.h"
 #include "platform/gdi/SurfaceDc.h"
 #include "platform/user/MessageQueue.h"
 #include "platform/user/Painting.h"
@@ -25,7 +26,7 @@ HDC MakeDc(Window& w, const RECT& clientArea)
     if (!top->surface) return nullptr;
     POINT origin = SurfaceOrigin(w);
     RECT clip = Intersect(Offset(clientArea, origin.x, origin.y), VisibleSurfaceRect(w));
-    HDC dc = platform::CreateSurfaceDc(top->surface, origin, clip);
+    HDC dc = platform::CreateSurfaceDc(top->surface, origin, clip, platform::DisplayScale());
     if (!dc) return nullptr;
     windowDcs().insert(dc);
     MarkDirty(*top, clip);

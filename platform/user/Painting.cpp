@@ -5,6 +5,7 @@
 #include <cairo.h>
 
 #include "platform/display/DisplayBackend.h"
+#include "platform/display/DisplayScale.h"
 #include "platform/user/MessageQueue.h"
 #include "platform/user/Rects.h"
 
@@ -32,9 +33,12 @@ void PaintTree(HWND hwnd)
     for (HWND c : children) PaintTree(c);
 }
 
+// A top-level surface holds the client area at the display's scale.
 cairo_surface_t* NewSurface(int width, int height)
 {
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width > 0 ? width : 1, height > 0 ? height : 1);
+    const double scale = platform::DisplayScale();
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, platform::ToDevice(width > 0 ? width : 1, scale),
+                                                    platform::ToDevice(height > 0 ? height : 1, scale));
     // A new window shows white until it paints, whatever the system leaves.
     cairo_t* cr = cairo_create(s);
     cairo_set_source_rgb(cr, 1, 1, 1);
@@ -107,7 +111,10 @@ void PresentDirtyAreas()
     for (HWND hwnd : TopLevels()) {
         Window* top = Find(hwnd);
         if (!top || Empty(top->dirty) || !top->surface) continue;
-        RECT area = top->dirty;
+        const double scale = platform::DisplayScale();
+        const RECT& dirty = top->dirty;
+        RECT area{platform::ToDevice(dirty.left, scale), platform::ToDevice(dirty.top, scale),
+                  platform::ToDevice(dirty.right, scale), platform::ToDevice(dirty.bottom, scale)};
         top->dirty = RECT{};
         if (top->hasNative && (top->style & WS_VISIBLE)) {
             cairo_surface_flush(top->surface);
