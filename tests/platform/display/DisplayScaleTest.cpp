@@ -1,0 +1,237 @@
+// Rendering at a display scale: the program draws in logical pixels, the
+// surfaces hold `scale` device pixels per logical one.
+#include "platform/display/DisplayScale.h"
+#include "platform/gdi/SurfaceDc.h"
+#include "platform/testing/TestPlatform.h"
+#include "platform/win32.h"
+#include "tests/platform/TestWindow.h"
+
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlack = RGB(0, 0, 0);
+
+TEST(DisplayScale, AcceptsOnlyTheAllowedSteps) {
+    struct Case {
+        const char* text;
+        double expected;  // 0: refused
+    } cases[] = {{"1", 1},  {"1.25", 1.25}, {"1.75", 1.75}, {"2.0", 2}, {"3", 3}, {"0", 0},  {"1.3", 0},
+                 {"3.5", 0}, {"-1", 0},      {"", 0},        {" 2", 0}, {"2x", 0}, {"nan", 0}, {"inf", 0}};
+    for (const Case& c : cases) {
+        double scale = 0;
+        EXPECT_EQ(platform::ParseDisplayScale(c.text, &scale), c.expected != 0) << c.text;
+        EXPECT_EQ(scale, c.expected) << c.text;
+    }
+    EXPECT_FALSE(platform::ParseDisplayScale(nullptr, nullptr));
+}
+
+TEST(DisplayScale, DesktopValuesRoundToTheNearestStep) {
+    struct Case {
+        double wanted, expected;
+    } cases[] = {{1.12, 1}, {1.13, 1.25}, {1.4, 1.5},  {2.2, 2},  {2.3, 2.5},     {2.74, 2.5},
+                 {2.76, 3}, {144 / 96.0, 1.5}, {12, 3}, {0.5, 1}, {0, 1}, {-2, 1}, {NAN, 1}, {INFINITY, 1}};
+    for (const Case& c : cases) EXPECT_EQ(platform::NearestDisplayScale(c.wanted), c.expected) << c.wanted;
+
+    struct Desktop {
+        const char* gdkScale;
+        double expected;
+    } desktops[] = {{"2", 2}, {"1.6", 1.5}, {"0", 1}, {"none", 1}};
+    unsetenv("DISPLAY");  // the X resource comes only after GDK_SCALE, and needs a server
+    for (const Desktop& d : desktops) {
+        setenv("GDK_SCALE", d.gdkScale, 1);
+        EXPECT_EQ(platform::DesktopScale(), d.expected) << d.gdkScale;
+    }
+    unsetenv("GDK_SCALE");
+}
+
+// Logical pixels tile the device ones, and a device position (the pointer)
+// maps back to the logical pixel that covers it, on both sides of each edge.
+TEST(DisplayScale, DevicePixelsMapBackToTheirLogicalPixel) {
+    for (double scale : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {
+        for (int logical = -20; logical < 40; ++logical) {
+            const int first = platform::ToDevice(logical, scale);
+            const int next = platform::ToDevice(logical + 1, scale);
+            EXPECT_GE(next - first, 1) << scale << " " << logical;
+            EXPECT_EQ(platform::ToLogical(first, scale), logical) << scale;
+            EXPECT_EQ(platform::ToLogical(next - 1, scale), logical) << scale;
+        }
+    }
+}
+
+// A DC over a surface of the given scale; pixels are read in device units.
+class ScaledDc : public ::testing::TestWithParam<double> {
+protected:
+    void SetUp() override {
+        surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, D(60), D(40));
+        dc_ = platform::CreateSurfaceDc(surface_, POINT{0, 0}, RECT{0, 0, 60, 40}, scale());
+        ASSERT_NE(dc_, nullptr);
+        Clear();
+    }
+    void Clear() {
+        RECT all{0, 0, 60, 40};
+        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    void TearDown() override {
+        platform::DestroySurfaceDc(dc_);
+        cairo_surface_destroy(surface_);
+    }
+    double scale() const { return GetParam(); }
+    int D(int logical) const { return platform::ToDevice(logical, scale()); }
+    COLORREF Device(int x, int y) const {
+        cairo_surface_flush(surface_);
+        const auto* row = cairo_image_surface_get_data(surface_) + y * cairo_image_surface_get_stride(surface_);
+        uint32_t pixel = reinterpret_cast<const uint32_t*>(row)[x];
+        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    }
+
+    cairo_surface_t* surface_ = nullptr;
+    HDC dc_ = nullptr;
+};
+
+struct Probe {
+    const char* what;
+    std::function<void(HDC)> draw;
+    // Device pixels as functions of D() and the pen's band width.
+    std::function<POINT(const std::function<int(int)>& D, int band)> at;
+    COLORREF expected;
+};
+
+TEST_P(ScaledDc, DrawsAtDeviceResolution) {
+    auto fill = [](HDC dc) {
+        RECT r{1, 1, 5, 4};
+        HBRUSH red = CreateSolidBrush(kRed);
+        FillRect(dc, &r, red);
+        DeleteObject(red);
+    };
+    auto line = [](HDC dc) {
+        MoveToEx(dc, 2, 10, nullptr);
+        LineTo(dc, 12, 10);
+    };
+    auto dash = [](HDC dc) {
+        HPEN pen = CreatePen(PS_DASH, 1, kBlack);
+        HGDIOBJ old = SelectObject(dc, pen);
+        MoveToEx(dc, 0, 20, nullptr);
+        LineTo(dc, 50, 20);
+        DeleteObject(SelectObject(dc, old));
+    };
+    auto box = [](HDC dc) { Rectangle(dc, 10, 2, 20, 8); };
+    const Probe probes[] = {
+        {"fill, inside corner", fill, [](auto D, int) { return POINT{D(1), D(1)}; }, kRed},
+        {"fill, far corner", fill, [](auto D, int) { return POINT{D(5) - 1, D(4) - 1}; }, kRed},
+        {"fill, left of it", fill, [](auto D, int) { return POINT{D(1) - 1, D(2)}; }, kWhite},
+        {"fill, below it", fill, [](auto D, int) { return POINT{D(2), D(4)}; }, kWhite},
+        {"line, last band", line, [](auto D, int w) { return POINT{D(2), D(10) + w - 1}; }, kBlack},
+        {"line, below the band", line, [](auto D, int w) { return POINT{D(2), D(10) + w}; }, kWhite},
+        {"line, before its end", line, [](auto D, int) { return POINT{D(12) - 1, D(10)}; }, kBlack},
+        {"line, its end left out", line, [](auto D, int) { return POINT{D(12), D(10)}; }, kWhite},
+        {"dash, its last pixel", dash, [](auto D, int) { return POINT{D(18) - 1, D(20)}; }, kBlack},
+        {"dash, the gap after", dash, [](auto D, int) { return POINT{D(18) + 1, D(20)}; }, kWhite},
+        {"outline, outer edge", box, [](auto D, int) { return POINT{D(20) - 1, D(5)}; }, kBlack},
+        {"outline, beyond it", box, [](auto D, int) { return POINT{D(20), D(5)}; }, kWhite},
+        {"outline, inner edge", box, [](auto D, int w) { return POINT{D(20) - w, D(5)}; }, kBlack},
+        {"outline, inside it", box, [](auto D, int w) { return POINT{D(20) - w - 1, D(5)}; }, kWhite},
+    };
+    const int band = static_cast<int>(std::lround(scale()));
+    for (const Probe& probe : probes) {
+        Clear();
+        probe.draw(dc_);
+        POINT p = probe.at([this](int v) { return D(v); }, band);
+        EXPECT_EQ(Device(p.x, p.y), probe.expected) << probe.what << " at " << p.x << "," << p.y;
+    }
+}
+
+TEST_P(ScaledDc, GetPixelAndCopiesWorkInLogicalPixels) {
+    RECT r{3, 3, 4, 4};
+    HBRUSH red = CreateSolidBrush(kRed);
+    FillRect(dc_, &r, red);
+    EXPECT_EQ(GetPixel(dc_, 3, 3), kRed);
+    EXPECT_EQ(GetPixel(dc_, 4, 3), kWhite);
+
+    // A compatible bitmap holds device pixels: a one-pixel line keeps its
+    // band through the copy, and lands where the logical target says.
+    HDC memory = CreateCompatibleDC(dc_);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc_, 10, 10);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    RECT all{0, 0, 10, 10};
+    FillRect(memory, &all, red);
+    MoveToEx(memory, 0, 4, nullptr);
+    LineTo(memory, 10, 4);
+    ASSERT_TRUE(BitBlt(dc_, 20, 5, 10, 10, memory, 0, 0, SRCCOPY));
+    const int band = static_cast<int>(std::lround(scale()));
+    const int top = D(20) - D(0);
+    EXPECT_EQ(Device(top, D(5) + D(4) - 1), kRed);
+    EXPECT_EQ(Device(top, D(5) + D(4)), kBlack);
+    EXPECT_EQ(Device(top, D(5) + D(4) + band - 1), kBlack);
+    EXPECT_EQ(Device(top, D(5) + D(4) + band), kRed);
+    EXPECT_EQ(Device(D(30) - 1, D(15) - 1), kRed);
+    EXPECT_EQ(Device(D(30), D(15)), kWhite);
+    DeleteObject(SelectObject(memory, old));
+    DeleteDC(memory);
+    DeleteObject(red);
+}
+
+// Text measures the same as at scale 1, while its glyphs are drawn at the
+// full resolution: not every logical pixel is one flat block of device ones.
+TEST_P(ScaledDc, TextKeepsItsExtentAndIsDrawnSharply) {
+    HDC plain = CreateCompatibleDC(nullptr);
+    SIZE logical{}, scaled{};
+    ASSERT_TRUE(GetTextExtentPoint32W(plain, L"Hag", 3, &logical));
+    ASSERT_TRUE(GetTextExtentPoint32W(dc_, L"Hag", 3, &scaled));
+    DeleteDC(plain);
+    EXPECT_EQ(scaled.cx, logical.cx);
+    EXPECT_EQ(scaled.cy, logical.cy);
+
+    TextOutW(dc_, 2, 2, L"Hag", 3);
+    int mixed = 0, inked = 0;
+    for (int y = 2; y < 2 + scaled.cy; ++y) {
+        for (int x = 2; x < 2 + scaled.cx; ++x) {
+            const COLORREF first = Device(D(x), D(y));
+            if (first != kWhite) ++inked;
+            for (int dy = D(y); dy < D(y + 1); ++dy)
+                for (int dx = D(x); dx < D(x + 1); ++dx)
+                    if (Device(dx, dy) != first) {
+                        ++mixed;
+                        dy = D(y + 1);
+                        break;
+                    }
+        }
+    }
+    EXPECT_GT(inked, 10);
+    EXPECT_GT(mixed, 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, ScaledDc, ::testing::Values(2.0, 1.5));
+
+// A top-level window's surface holds device pixels; USER reads and paints
+// it in logical ones.
+TEST(DisplayScaleWindow, PaintsTheWindowAtTheDisplayScale) {
+    platform::SetDisplayScale(2);
+    testwin::SetHook([](HWND hwnd, UINT message, WPARAM, LPARAM, LRESULT* result) {
+        if (message != WM_PAINT) return false;
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        RECT r{10, 10, 20, 20};
+        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        EndPaint(hwnd, &ps);
+        *result = 0;
+        return true;
+    });
+    HWND window = testwin::CreateTopLevel(100, 100, 60, 40);
+    kytest::PumpUntilIdle();
+    EXPECT_EQ(kytest::ReadPixel(window, 10, 10), kBlack);
+    EXPECT_EQ(kytest::ReadPixel(window, 19, 19), kBlack);
+    EXPECT_EQ(kytest::ReadPixel(window, 20, 19), kWhite);
+    EXPECT_EQ(kytest::ReadPixel(window, 9, 10), kWhite);
+    testwin::Reset();
+    platform::SetDisplayScale(1);
+}
+
+}  // namespace
