@@ -123,6 +123,11 @@ TEST_P(ScaledDc, DrawsAtDeviceResolution) {
         DeleteObject(SelectObject(dc, old));
     };
     auto box = [](HDC dc) { Rectangle(dc, 10, 2, 20, 8); };
+    auto blank = [](HDC dc) {
+        COLORREF old = SetBkColor(dc, kRed);
+        TextOutW(dc, 30, 25, L" ", 1);
+        SetBkColor(dc, old);
+    };
     const Probe probes[] = {
         {"fill, inside corner", fill, [](auto D, int) { return POINT{D(1), D(1)}; }, kRed},
         {"fill, far corner", fill, [](auto D, int) { return POINT{D(5) - 1, D(4) - 1}; }, kRed},
@@ -138,6 +143,8 @@ TEST_P(ScaledDc, DrawsAtDeviceResolution) {
         {"outline, beyond it", box, [](auto D, int) { return POINT{D(20), D(5)}; }, kWhite},
         {"outline, inner edge", box, [](auto D, int w) { return POINT{D(20) - w, D(5)}; }, kBlack},
         {"outline, inside it", box, [](auto D, int w) { return POINT{D(20) - w - 1, D(5)}; }, kWhite},
+        {"text cell, its corner", blank, [](auto D, int) { return POINT{D(30), D(25)}; }, kRed},
+        {"text cell, before it", blank, [](auto D, int) { return POINT{D(30) - 1, D(25)}; }, kWhite},
     };
     const int band = static_cast<int>(std::lround(scale()));
     for (const Probe& probe : probes) {
@@ -190,11 +197,11 @@ TEST_P(ScaledDc, TextKeepsItsExtentAndIsDrawnSharply) {
     EXPECT_EQ(scaled.cy, logical.cy);
 
     TextOutW(dc_, 2, 2, L"Hag", 3);
-    int mixed = 0, inked = 0;
+    int mixed = 0, inked = 0, inkRight = 0;
     for (int y = 2; y < 2 + scaled.cy; ++y) {
         for (int x = 2; x < 2 + scaled.cx; ++x) {
             const COLORREF first = Device(D(x), D(y));
-            if (first != kWhite) ++inked;
+            if (first != kWhite) ++inked, inkRight = D(x + 1);
             for (int dy = D(y); dy < D(y + 1); ++dy)
                 for (int dx = D(x); dx < D(x + 1); ++dx)
                     if (Device(dx, dy) != first) {
@@ -206,6 +213,7 @@ TEST_P(ScaledDc, TextKeepsItsExtentAndIsDrawnSharply) {
     }
     EXPECT_GT(inked, 10);
     EXPECT_GT(mixed, 10);
+    EXPECT_GT(inkRight, D(2 + scaled.cx * 3 / 4));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, ScaledDc, ::testing::Values(2.0, 1.5));
@@ -218,7 +226,7 @@ TEST(DisplayScaleWindow, PaintsTheWindowAtTheDisplayScale) {
         if (message != WM_PAINT) return false;
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
-        RECT r{10, 10, 20, 20};
+        RECT r{10, 10, 60, 40};
         FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         EndPaint(hwnd, &ps);
         *result = 0;
@@ -227,9 +235,9 @@ TEST(DisplayScaleWindow, PaintsTheWindowAtTheDisplayScale) {
     HWND window = testwin::CreateTopLevel(100, 100, 60, 40);
     kytest::PumpUntilIdle();
     EXPECT_EQ(kytest::ReadPixel(window, 10, 10), kBlack);
-    EXPECT_EQ(kytest::ReadPixel(window, 19, 19), kBlack);
-    EXPECT_EQ(kytest::ReadPixel(window, 20, 19), kWhite);
+    EXPECT_EQ(kytest::ReadPixel(window, 59, 39), kBlack);
     EXPECT_EQ(kytest::ReadPixel(window, 9, 10), kWhite);
+    EXPECT_EQ(kytest::ReadPixel(window, 10, 9), kWhite);
     testwin::Reset();
     platform::SetDisplayScale(1);
 }
