@@ -49,10 +49,9 @@ double RequestedScale(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--scale") != 0) continue;
         double scale = 0;
-        const char* value = i + 1 < argc ? argv[i + 1] : "";
-        if (!platform::ParseDisplayScale(value, &scale)) {
-            std::fprintf(stderr, "%s: invalid --scale value '%s' (allowed: 1, 1.25, 1.5, 1.75, 2, 2.5, 3)\n",
-                         programName, value);
+        if (i + 1 == argc || !platform::ParseDisplayScale(argv[i + 1], &scale)) {
+            std::fprintf(stderr, "%s: --scale needs one of 1, 1.25, 1.5, 1.75, 2, 2.5, 3%s%s%s\n", programName,
+                         i + 1 < argc ? " (not '" : "", i + 1 < argc ? argv[i + 1] : "", i + 1 < argc ? "')" : "");
             std::exit(2);
         }
         return scale;
