@@ -6,6 +6,8 @@
 // present (dirty rectangle only), pointer, buttons, wheel, keys, text input
 // (input methods), close button, moves and resizes by the window manager,
 // activation, screen and work area, the arrow cursor, clipboard text.
+// Windows are s times their logical size (platform/display/DisplayScale.h);
+// positions, sizes and the screen reach USER divided back to logical pixels.
 #pragma once
 
 #include <SDL.h>
