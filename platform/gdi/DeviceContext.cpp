@@ -27,7 +27,7 @@ void AttachBitmap(DeviceContext* dc, Bitmap* bitmap) {
     dc->surface = bitmap->surface;
     dc->origin = {0, 0};
     dc->scale = bitmap->scale;
-    dc->clip = {0, 0, cairo_image_surface_get_width(bitmap->surface), cairo_image_surface_get_height(bitmap->surface)};
+    dc->clip = {0, 0, platform::ToDevice(bitmap->width, bitmap->scale), platform::ToDevice(bitmap->height, bitmap->scale)};
 }
 
 RECT SurfaceBounds(cairo_surface_t* surface) {
