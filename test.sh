@@ -70,6 +70,13 @@ run_real_window() {
   fi
 }
 run_real_window "Linux" linux build/linux/app/lens-demo || status=1
+echo "== Linux: real window at a display scale"
+if KY_SHOTS="$(pwd)/build/shots" tests/window/scaled-window.sh build/linux/app/lens-demo; then
+  summary+=("Linux real window at scale 2: passed")
+else
+  summary+=("Linux real window at scale 2: FAILED")
+  status=1
+fi
 run_real_window "Windows under Wine" wine build/windows/app/lens-demo.exe \
   build/windows/tests/window/window-title.exe || status=1
 
