@@ -17,6 +17,8 @@ KY_TEST_PACKAGES=(
 )
 # The real-window checks read their screenshots with a small Python script.
 KY_TEST_PACKAGES+=(python3)
+# The desktop clipboard checks paste with xclip.
+KY_TEST_PACKAGES+=(xclip)
 
 # ky_install_missing <package>...: silent when everything is present.
 ky_install_missing() {
