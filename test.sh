@@ -80,6 +80,12 @@ fi
 run_real_window "Windows under Wine" wine build/windows/app/lens-demo.exe \
   build/windows/tests/window/window-title.exe || status=1
 
+# The .deb as users get it: Release, stripped, its desktop files validated
+# and lintian run over it.
+echo "== Linux: package"
+scripts/build-deb.sh build/release 2>&1 | tee build/release-package.log || status=1
+summary+=("$(tail -1 build/release-package.log)")
+
 echo
 echo "== Summary"
 printf '%s\n' "${summary[@]}"

@@ -17,6 +17,9 @@ KY_TEST_PACKAGES=(
 )
 # The real-window checks read their screenshots with a small Python script.
 KY_TEST_PACKAGES+=(python3)
+# The desktop clipboard checks paste with xclip; the .deb checks validate
+# its menu entry and metainfo and run lintian on it.
+KY_TEST_PACKAGES+=(xclip desktop-file-utils appstream lintian)
 
 # ky_install_missing <package>...: silent when everything is present.
 ky_install_missing() {

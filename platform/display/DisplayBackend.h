@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/types.h"
 
@@ -45,6 +46,9 @@ struct DisplayBackend {
 
     // Clipboard.
     virtual bool SetClipboardText(const wchar_t* text) = 0;  // another program can then paste it
+    // The desktop's text, whoever placed it (empty: none); false when there
+    // is no desktop clipboard beyond this process.
+    virtual bool ReadClipboardText(std::wstring* text) = 0;
 };
 
 // The display in use: the headless backend unless SetDisplayBackend chose another.

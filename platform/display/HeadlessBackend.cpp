@@ -63,6 +63,9 @@ bool HeadlessBackend::SetClipboardText(const wchar_t* text)
     return true;
 }
 
+// Nothing outside the process shares it.
+bool HeadlessBackend::ReadClipboardText(std::wstring*) { return false; }
+
 const HeadlessBackend::NativeWindow* HeadlessBackend::Native(HWND window) const
 {
     auto it = windows_.find(window);

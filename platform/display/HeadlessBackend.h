@@ -41,6 +41,7 @@ public:
     RECT ScreenRect() override;
     RECT WorkArea() override;
     bool SetClipboardText(const wchar_t* text) override;
+    bool ReadClipboardText(std::wstring* text) override;
 
     // What the display was told, for tests. Null for an unknown window.
     const NativeWindow* Native(HWND window) const;

@@ -313,4 +313,14 @@ bool SdlDisplay::SetClipboardText(const wchar_t* text)
     return text && SDL_SetClipboardText(Utf8(text).c_str()) == 0;
 }
 
+bool SdlDisplay::ReadClipboardText(std::wstring* text)
+{
+    if (!text) return false;
+    // SDL gives an empty text, never null, when the clipboard holds no text.
+    char* utf8 = SDL_GetClipboardText();
+    *text = kyplatform::WideFromUtf8(utf8 ? utf8 : "");
+    SDL_free(utf8);
+    return true;
+}
+
 }  // namespace platform

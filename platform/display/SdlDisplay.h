@@ -48,6 +48,7 @@ public:
     RECT ScreenRect() override;
     RECT WorkArea() override;
     bool SetClipboardText(const wchar_t* text) override;
+    bool ReadClipboardText(std::wstring* text) override;
 
 private:
     struct Native {

@@ -8,9 +8,13 @@
 
 #include "platform/display/DisplayScale.h"
 #include "platform/display/SdlDisplay.h"
+#include "platform/kernel/WideText.h"
 #include "platform/win32.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int show);
+// The program's own options, answered before any window opens: true when
+// it answered, with the exit code and the texts for stdout and stderr.
+bool AnswerOptions(int argc, char** argv, int* exitCode, std::wstring* out, std::wstring* err);
 
 namespace {
 
@@ -66,6 +70,13 @@ int main(int argc, char** argv)
     if (argc > 0 && argv[0] && *argv[0]) {
         const char* slash = std::strrchr(argv[0], '/');
         programName = slash ? slash + 1 : argv[0];
+    }
+    int exitCode = 0;
+    std::wstring out, err;
+    if (AnswerOptions(argc, argv, &exitCode, &out, &err)) {
+        std::fputs(kyplatform::Utf8FromWide(out).c_str(), stdout);
+        std::fputs(kyplatform::Utf8FromWide(err).c_str(), stderr);
+        return exitCode;
     }
     const double requested = RequestedScale(argc, argv);
     platform::SdlDisplay display(NoDisplay);

@@ -1,7 +1,9 @@
 // One process-wide clipboard: who has it open, and the one block of Unicode
-// text it owns. Every other program sees the text through the display.
+// text it owns. Other programs see the text through the display, and the
+// display's text, when another program placed it, replaces ours on reading.
 #include "platform/user/Clipboard.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/display/DisplayBackend.h"
@@ -47,6 +49,26 @@ std::wstring TextOf(HGLOBAL memory)
     for (SIZE_T i = 0; i < count && chars[i]; ++i) text.push_back(chars[i]);
     GlobalUnlock(memory);
     return text;
+}
+
+// Another program may have placed text since we last looked; then a block
+// of ours takes its place, owned like one a caller gave us.
+void AdoptDesktopText()
+{
+    std::wstring desktop;
+    if (!platform::Display().ReadClipboardText(&desktop)) return;
+    if (state().text && TextOf(state().text) == desktop) return;
+    FreeText();
+    if (desktop.empty()) return;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (desktop.size() + 1) * sizeof(wchar_t));
+    auto* chars = block ? static_cast<wchar_t*>(GlobalLock(block)) : nullptr;
+    if (!chars) {
+        if (block) GlobalFree(block);
+        return;
+    }
+    std::copy(desktop.c_str(), desktop.c_str() + desktop.size() + 1, chars);
+    GlobalUnlock(block);
+    state().text = block;
 }
 
 }  // namespace
@@ -100,8 +122,15 @@ HANDLE SetClipboardData(UINT format, HANDLE data)
 
 HANDLE GetClipboardData(UINT format)
 {
-    if (!RequireOpen()) return nullptr;
-    return format == CF_UNICODETEXT ? state().text : nullptr;
+    if (!RequireOpen() || format != CF_UNICODETEXT) return nullptr;
+    AdoptDesktopText();
+    return state().text;
 }
 
-BOOL IsClipboardFormatAvailable(UINT format) { return format == CF_UNICODETEXT && state().text; }
+BOOL IsClipboardFormatAvailable(UINT format)
+{
+    if (format != CF_UNICODETEXT) return FALSE;
+    std::wstring desktop;
+    if (platform::Display().ReadClipboardText(&desktop)) return !desktop.empty();
+    return state().text != nullptr;
+}

@@ -108,7 +108,8 @@ private:
         }
         const ResourceId name = Id();
         const Token& kind = Peek();
-        if (kind.kind != Token::Word) Fail(kind, "expected a resource type");
+        // A numeric type is a standard one given by number (24, the manifest).
+        if (kind.kind != Token::Word && kind.kind != Token::Number) Fail(kind, "expected a resource type");
         if (kind.text == "VERSIONINFO") {
             Next();
             script.versions.push_back(Version(name));

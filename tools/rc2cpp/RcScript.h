@@ -1,7 +1,8 @@
 // The subset of the resource-script language the program's script uses:
 // `#pragma code_page(65001)`, comments, `LANGUAGE <n>, <n>`,
 // `<id> ICON "<file>"`,
-// `<id> <TYPE> "<file>"` for a user type, and one `<id> VERSIONINFO` with its
+// `<id> <TYPE> "<file>"` for a user type or a type number (24: the
+// manifest), and one `<id> VERSIONINFO` with its
 // fixed statements and nested BLOCK / VALUE items. Anything else is an error
 // that names the line.
 #pragma once
