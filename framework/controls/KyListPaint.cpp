@@ -1,6 +1,7 @@
 // Painting of the list window and mouse selection of its rows.
-#include "framework/controls/KyDcSelection.h"
 #include "framework/controls/KyList.h"
+
+#include "base/ScopedSelection.h"
 #include "gdi/FontCache.h"
 
 namespace {
@@ -23,7 +24,7 @@ bool Contains(const RECT& rect, POINT point)
 // its last pixel, so every corner is covered exactly once.
 void DrawFrame(HDC dc, int width, int height)
 {
-    KyDcSelection pen(dc, GetStockObject(BLACK_PEN));
+    ScopedSelection pen(dc, GetStockObject(BLACK_PEN));
     const POINT lines[4][2] = {{{0, 0}, {width, 0}},
                                {{0, height - 1}, {width, height - 1}},
                                {{0, 0}, {0, height}},
