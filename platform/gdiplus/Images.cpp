@@ -111,7 +111,7 @@ GpStatus GdipCreateBitmapFromStream(IStream* stream, GpBitmap** bitmap) {
 GpStatus GdipCreateBitmapFromFile(GDIPCONST WCHAR* fileName, GpBitmap** bitmap) {
     if (!fileName || !bitmap) return InvalidParameter;
     *bitmap = nullptr;
-    FILE* file = std::fopen(kyplatform::Utf8FromWide(fileName).c_str(), "rb");
+    FILE* file = std::fopen(platform::kernel::Utf8FromWide(fileName).c_str(), "rb");
     if (!file) return InvalidParameter;
     std::vector<unsigned char> bytes;
     unsigned char chunk[16384];

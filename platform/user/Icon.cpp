@@ -11,7 +11,7 @@
 #include <memory>
 #include <utility>
 
-namespace kyplatform {
+namespace platform::user {
 namespace {
 
 struct Icon {
@@ -134,10 +134,10 @@ const IconImage* IconImageNear(HICON handle, int size) {
     return best;
 }
 
-}  // namespace kyplatform
+}  // namespace platform::user
 
 HICON LoadIconW(HINSTANCE instance, LPCWSTR name) {
-    using namespace kyplatform;
+    using namespace platform::user;
     // System icons (a null instance) are not provided.
     if (instance == nullptr || name == nullptr) {
         SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
@@ -158,7 +158,7 @@ HICON LoadIconW(HINSTANCE instance, LPCWSTR name) {
 
 // A shared icon outlives DestroyIcon, which succeeds without freeing it.
 BOOL DestroyIcon(HICON icon) {
-    if (kyplatform::LiveIcon(icon) == nullptr) {
+    if (platform::user::LiveIcon(icon) == nullptr) {
         SetLastError(ERROR_INVALID_ICON_HANDLE);
         return FALSE;
     }
