@@ -1,7 +1,8 @@
 #include "app/KyMainWnd.h"
 
-#include "context/AppContext.h"
 #include "app/MainLayout.h"
+#include "base/ScopedSelection.h"
+#include "context/AppContext.h"
 #include "gdi/FontCache.h"
 
 namespace {
@@ -33,23 +34,6 @@ void Focus(HWND window)
     if (window != nullptr)
         SetFocus(window);
 }
-
-// Restores the font a DC had when it leaves scope.
-class FontSelection {
-public:
-    FontSelection(HDC dc, HFONT font) : dc(dc), previous(font ? SelectObject(dc, font) : nullptr) {}
-    ~FontSelection()
-    {
-        if (previous != nullptr)
-            SelectObject(dc, previous);
-    }
-    FontSelection(const FontSelection&) = delete;
-    FontSelection& operator=(const FontSelection&) = delete;
-
-private:
-    HDC dc;
-    HGDIOBJ previous;
-};
 
 }  // namespace
 
@@ -196,6 +180,6 @@ void KyMainWnd::ApplyMode()
 void KyMainWnd::Paint(HDC dc, const RECT&)
 {
     SetBkMode(dc, TRANSPARENT);
-    FontSelection font(dc, FontHandle(AppContext::Instance().titleFont));
+    ScopedSelection font(dc, FontHandle(AppContext::Instance().titleFont));
     DrawTextW(dc, HeaderTitle(), -1, &headerRect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 }

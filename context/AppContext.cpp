@@ -1,7 +1,8 @@
 #include "context/AppContext.h"
 
-#include "context/ModulePaths.h"
 #include "base/Text.h"
+#include "context/ModulePaths.h"
+#include "framework/ProgramModule.h"
 #include "gdi/FontCache.h"
 #include "gdi/PenCache.h"
 #include "images/KyImagePool.h"
@@ -41,7 +42,7 @@ void AppContext::Initialize()
 {
     if (module != nullptr)
         return;
-    module = ModuleHandle();
+    module = ProgramModule();
     modulePath = ModulePath();
     moduleDirectory = ModuleDirectory();
     moduleFileName = ModuleFileName();

@@ -3,14 +3,6 @@
 #include <algorithm>
 #include <cwchar>
 
-HMODULE ModuleHandle()
-{
-    static HMODULE module = nullptr;
-    if (module == nullptr)
-        module = GetModuleHandleW(nullptr);
-    return module;
-}
-
 const std::wstring& ModulePath()
 {
     static std::wstring path;

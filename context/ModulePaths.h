@@ -1,5 +1,5 @@
-// The program's own module: its handle and path, each fetched once and kept
-// for the rest of the run, and the path and command-line helpers built on them.
+// The program's own path, fetched once and kept for the rest of the run, and
+// the path and command-line helpers built on it.
 #pragma once
 
 #include "platform/win32.h"
@@ -9,10 +9,6 @@
 
 // Longest path the helpers accept, as Windows' classic MAX_PATH.
 inline constexpr std::size_t kPathCapacity = 260;
-
-// The handle of the program's own module; the window framework registers its
-// classes with it too.
-HMODULE ModuleHandle();
 
 // The full path of the program file.
 const std::wstring& ModulePath();

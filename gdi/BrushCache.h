@@ -1,10 +1,9 @@
 #pragma once
 
-#include "gdi/IdGenerator.h"
+#include "gdi/SharedObjectCache.h"
 #include "platform/win32.h"
 
 #include <cstdint>
-#include <vector>
 
 // Shares one solid GDI brush per colour among its holders. Unlike fonts and
 // pens, 0 is "no brush".
@@ -15,25 +14,16 @@ public:
     static BrushCache& Instance();
 
     explicit BrushCache(IdGenerator& ids);
-    ~BrushCache();  // deletes every brush still listed, whatever its count
     BrushCache(const BrushCache&) = delete;
     BrushCache& operator=(const BrushCache&) = delete;
 
     int32_t Acquire(COLORREF colour);
     bool Release(int32_t id);
     HBRUSH Handle(int32_t id) const;
-    size_t Size() const { return entries_.size(); }
+    size_t Size() const { return brushes_.Size(); }
 
 private:
-    struct Entry {
-        COLORREF colour;
-        HBRUSH brush;
-        int32_t id;
-        int32_t refCount;
-    };
-
-    IdGenerator& ids_;
-    std::vector<Entry> entries_;
+    SharedObjectCache<COLORREF, HBRUSH, kNoBrush> brushes_;
 };
 
 int32_t AcquireBrush(COLORREF colour);

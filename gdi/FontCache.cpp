@@ -32,64 +32,31 @@ FontCache& FontCache::Instance()
     return cache;
 }
 
-FontCache::FontCache(IdGenerator& ids) : ids_(ids) {}
+FontCache::FontCache(IdGenerator& ids) : fonts_(ids, decltype(fonts_)::IdTaken::AfterCreation) {}
 
-FontCache::~FontCache()
+bool FontCache::Description::operator==(const Description& other) const
 {
-    for (const Entry& entry : entries_)
-        DeleteObject(entry.font);
+    return std::memcmp(&logFont, &other.logFont, sizeof logFont) == 0;
 }
 
 int32_t FontCache::Acquire(int height, const wchar_t* face, int weight)
 {
     if (!face)
         return kNoFont;
-    LOGFONTW logFont;
-    if (!DescribeFont(height, face, weight, logFont))
+    Description description;
+    if (!DescribeFont(height, face, weight, description.logFont))
         return kNoFont;
-    for (Entry& entry : entries_) {
-        if (std::memcmp(&entry.logFont, &logFont, sizeof logFont) == 0) {
-            ++entry.refCount;
-            return entry.id;
-        }
-    }
-    // The identifier is taken only once the font exists, so a failed
-    // creation spends none.
-    HFONT font = CreateFontIndirectW(&logFont);
-    if (!font)
-        return kNoFont;
-    const int32_t id = ids_.Next();
-    entries_.push_back({logFont, font, id, 1});
-    return id;
+    return fonts_.Acquire(description, [&] { return CreateFontIndirectW(&description.logFont); });
 }
 
 bool FontCache::Release(int32_t id)
 {
-    if (id == kNoFont)
-        return false;
-    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
-        if (it->id != id)
-            continue;
-        if (it->refCount == 1) {
-            DeleteObject(it->font);
-            entries_.erase(it);
-        } else {
-            --it->refCount;
-        }
-        return true;
-    }
-    return false;
+    return fonts_.Release(id);
 }
 
 HFONT FontCache::Handle(int32_t id) const
 {
-    if (id == kNoFont)
-        return nullptr;
-    for (const Entry& entry : entries_) {
-        if (entry.id == id)
-            return entry.font;
-    }
-    return nullptr;
+    return fonts_.Find(id);
 }
 
 int32_t AcquireFont(int height, const wchar_t* face)

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "gdi/IdGenerator.h"
+#include "gdi/SharedObjectCache.h"
 #include "platform/win32.h"
 
 #include <cstdint>
-#include <vector>
 
 // Shares one GDI font per distinct LOGFONTW among its holders. Holders keep
 // the identifier and look the handle up when they draw. INT_MAX is "no font".
@@ -15,25 +14,22 @@ public:
     static FontCache& Instance();
 
     explicit FontCache(IdGenerator& ids);
-    ~FontCache();  // deletes every font still listed, whatever its count
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
 
     int32_t Acquire(int height, const wchar_t* face, int weight);
     bool Release(int32_t id);
     HFONT Handle(int32_t id) const;
-    size_t Size() const { return entries_.size(); }
+    size_t Size() const { return fonts_.Size(); }
 
 private:
-    struct Entry {
+    // Two descriptions are the same font exactly when their bytes are equal.
+    struct Description {
         LOGFONTW logFont;
-        HFONT font;
-        int32_t id;
-        int32_t refCount;
+        bool operator==(const Description& other) const;
     };
 
-    IdGenerator& ids_;
-    std::vector<Entry> entries_;
+    SharedObjectCache<Description, HFONT, kNoFont> fonts_;
 };
 
 int32_t AcquireFont(int height, const wchar_t* face);

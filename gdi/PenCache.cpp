@@ -6,59 +6,21 @@ PenCache& PenCache::Instance()
     return cache;
 }
 
-PenCache::PenCache(IdGenerator& ids) : ids_(ids) {}
-
-PenCache::~PenCache()
-{
-    for (const Entry& entry : entries_)
-        DeleteObject(entry.pen);
-}
+PenCache::PenCache(IdGenerator& ids) : pens_(ids, decltype(pens_)::IdTaken::BeforeCreation) {}
 
 int32_t PenCache::Acquire(COLORREF colour, int style, int width)
 {
-    for (Entry& entry : entries_) {
-        if (entry.colour == colour && entry.style == style && entry.width == width) {
-            ++entry.refCount;
-            return entry.id;
-        }
-    }
-    // Unlike fonts, a pen takes its identifier before it exists: a failed
-    // creation spends one, which keeps the sequence the same as it always was.
-    const int32_t id = ids_.Next();
-    HPEN pen = CreatePen(style, width, colour);
-    if (!pen)
-        return kNoPen;
-    entries_.push_back({id, pen, 1, colour, style, width});
-    return id;
+    return pens_.Acquire({colour, style, width}, [&] { return CreatePen(style, width, colour); });
 }
 
 bool PenCache::Release(int32_t id)
 {
-    if (id == kNoPen)
-        return false;
-    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
-        if (it->id != id)
-            continue;
-        if (it->refCount == 1) {
-            DeleteObject(it->pen);
-            entries_.erase(it);
-        } else {
-            --it->refCount;
-        }
-        return true;
-    }
-    return false;
+    return pens_.Release(id);
 }
 
 HPEN PenCache::Handle(int32_t id) const
 {
-    if (id == kNoPen)
-        return nullptr;
-    for (const Entry& entry : entries_) {
-        if (entry.id == id)
-            return entry.pen;
-    }
-    return nullptr;
+    return pens_.Find(id);
 }
 
 int32_t AcquirePen(COLORREF colour, int width)

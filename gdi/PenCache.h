@@ -1,10 +1,9 @@
 #pragma once
 
-#include "gdi/IdGenerator.h"
+#include "gdi/SharedObjectCache.h"
 #include "platform/win32.h"
 
 #include <cstdint>
-#include <vector>
 
 // Shares one GDI pen per (colour, style, width) among its holders.
 // INT_MAX is "no pen".
@@ -17,27 +16,23 @@ public:
     static PenCache& Instance();
 
     explicit PenCache(IdGenerator& ids);
-    ~PenCache();  // deletes every pen still listed, whatever its count
     PenCache(const PenCache&) = delete;
     PenCache& operator=(const PenCache&) = delete;
 
     int32_t Acquire(COLORREF colour, int style, int width);
     bool Release(int32_t id);
     HPEN Handle(int32_t id) const;
-    size_t Size() const { return entries_.size(); }
+    size_t Size() const { return pens_.Size(); }
 
 private:
-    struct Entry {
-        int32_t id;
-        HPEN pen;
-        int32_t refCount;
+    struct Description {
         COLORREF colour;
         int32_t style;
         int32_t width;
+        bool operator==(const Description&) const = default;
     };
 
-    IdGenerator& ids_;
-    std::vector<Entry> entries_;
+    SharedObjectCache<Description, HPEN, kNoPen> pens_;
 };
 
 int32_t AcquirePen(COLORREF colour, int width);

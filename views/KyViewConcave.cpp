@@ -1,6 +1,8 @@
 #include "views/KyViewConcave.h"
 
 #include "base/Text.h"
+#include "context/AppContext.h"
+#include "views/SceneDrawing.h"
 
 KyViewConcave::KyViewConcave() : KyViewBase(false)
 {
@@ -27,4 +29,10 @@ void KyViewConcave::Recompute()
     statusLines.push_back(Format(L"当前像高 h' = %.2f cm", -static_cast<double>(imageHeight)));
     statusLines.push_back(Format(L"当前放大率 : %.2f", static_cast<double>(magnification)));
     RequestRedraw();
+}
+
+void KyViewConcave::DrawRays(HDC dc, const RECT&)
+{
+    const AppContext& context = AppContext::Instance();
+    DrawRaySegments(dc, ConcaveRays(Scene()), context.rayPen, context.dashedRayPen);
 }

@@ -1,7 +1,9 @@
 #include "views/KyViewConvex.h"
 
 #include "base/Text.h"
+#include "context/AppContext.h"
 #include "views/OpticsTolerance.h"
+#include "views/SceneDrawing.h"
 
 #include <cmath>
 
@@ -58,4 +60,10 @@ void KyViewConvex::ComputeImagePosition(float u)
     }
     imageX = static_cast<float>(f * u / (u - f));
     hasImage = true;
+}
+
+void KyViewConvex::DrawRays(HDC dc, const RECT&)
+{
+    const AppContext& context = AppContext::Instance();
+    DrawRaySegments(dc, ConvexRays(Scene()), context.rayPen, context.dashedRayPen);
 }

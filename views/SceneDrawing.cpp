@@ -2,17 +2,6 @@
 
 #include "gdi/PenCache.h"
 
-ScopedSelection::ScopedSelection(HDC dc, HGDIOBJ object)
-    : dc_(dc), previous_(object != nullptr ? SelectObject(dc, object) : nullptr)
-{
-}
-
-ScopedSelection::~ScopedSelection()
-{
-    if (previous_ != nullptr)
-        SelectObject(dc_, previous_);
-}
-
 void DrawLineWithPen(HDC dc, int x1, int y1, int x2, int y2, int32_t penId)
 {
     MoveToEx(dc, x1, y1, nullptr);

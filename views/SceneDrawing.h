@@ -1,26 +1,13 @@
-// Small drawing helpers of the lens scene: a scoped selection, lines with a
-// cached pen, and the rays.
+// Small drawing helpers of the lens scene: lines with a cached pen, and the
+// rays.
 #pragma once
 
+#include "base/ScopedSelection.h"
 #include "platform/win32.h"
 #include "views/SceneGeometry.h"
 
 #include <cstdint>
 #include <vector>
-
-// Selects a GDI object for one scope and puts the previous one back on every
-// way out. A null object selects nothing.
-class ScopedSelection {
-public:
-    ScopedSelection(HDC dc, HGDIOBJ object);
-    ~ScopedSelection();
-    ScopedSelection(const ScopedSelection&) = delete;
-    ScopedSelection& operator=(const ScopedSelection&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
 
 // A line from (x1, y1) to (x2, y2), end point excluded, with the cached pen
 // `penId`; with the cache's "none" the pen already in the DC draws.

@@ -94,6 +94,9 @@ private:
     void OnClick(POINT point, WPARAM keys);
     void OnDoubleClick(POINT point, WPARAM keys);
     bool InItemArea(POINT point) const;
+    // The item under `point` once the selection is updated, null when nothing
+    // is hit or the keys say the item is not to be told.
+    KyItemBase* SelectAt(POINT point, WPARAM keys, bool toggle, RECT& hitRow);
 
     int32_t nextTimerId = 0;
     KyMemoryDc itemDc;

@@ -1,4 +1,4 @@
-// Layout and scrolling of the list window.
+// Layout of the list window: row heights, bars and the visible area.
 #include "framework/controls/KyList.h"
 #include "framework/controls/KyListGeometry.h"
 
@@ -160,32 +160,4 @@ void KyList::RepaintItem(WPARAM wParam, LPARAM lParam)
     if (index < 0)
         return;
     InvalidateRow(RowRect(static_cast<size_t>(index)));
-}
-
-void KyList::OnScrolled(int& offset, WPARAM wParam)
-{
-    const int position = static_cast<int>(static_cast<uint32_t>(wParam));
-    if (position == offset)
-        return;
-    offset = position;
-    InvalidateItemArea();
-}
-
-void KyList::OnKeyDown(UINT virtualKey)
-{
-    RECT window{};
-    GetWindowRect(hwnd, &window);
-    const uint32_t position = verticalBar.Position();
-    const uint32_t target = PositionAfterKey(virtualKey, position, verticalBar.MaxPosition(),
-                                             window.bottom - window.top);
-    if (target != position)
-        verticalBar.SetPosition(target, true);
-}
-
-void KyList::OnWheel(WPARAM wParam)
-{
-    const int wheelDelta = static_cast<short>(HIWORD(wParam));
-    const uint32_t position = verticalBar.Position();
-    const uint32_t target = PositionAfterWheel(wheelDelta, wheelStep, position, verticalBar.MaxPosition());
-    verticalBar.SetPosition(target, true);
 }

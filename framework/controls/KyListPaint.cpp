@@ -1,6 +1,7 @@
-// Painting of the list window and mouse selection of its rows.
-#include "framework/controls/KyDcSelection.h"
+// Painting of the list window: its frame, its rows and their selection.
 #include "framework/controls/KyList.h"
+
+#include "base/ScopedSelection.h"
 #include "gdi/FontCache.h"
 
 namespace {
@@ -14,16 +15,11 @@ bool Meets(const RECT& a, const RECT& b)
     return IntersectRect(&common, &a, &b) != FALSE;
 }
 
-bool Contains(const RECT& rect, POINT point)
-{
-    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
-}
-
 // Four lines, each drawn left to right or top to bottom and ending one past
 // its last pixel, so every corner is covered exactly once.
 void DrawFrame(HDC dc, int width, int height)
 {
-    KyDcSelection pen(dc, GetStockObject(BLACK_PEN));
+    ScopedSelection pen(dc, GetStockObject(BLACK_PEN));
     const POINT lines[4][2] = {{{0, 0}, {width, 0}},
                                {{0, height - 1}, {width, height - 1}},
                                {{0, 0}, {0, height}},
@@ -65,57 +61,4 @@ void KyList::Paint(HDC dc, const RECT& area)
         BitBlt(dc, visible.left, visible.top, width, height, itemDc, visible.left, visible.top, SRCCOPY);
         return true;
     });
-}
-
-bool KyList::InItemArea(POINT point) const
-{
-    return Contains(itemArea, point);
-}
-
-void KyList::OnClick(POINT point, WPARAM keys)
-{
-    if ((keys & MK_CONTROL) != 0 || !InItemArea(point))
-        return;
-    KyItemBase* hit = nullptr;
-    RECT hitRow{};
-    ForEachRow(false, [&](Entry& entry, const RECT& row) {
-        KyItemBase& item = *entry.item;
-        if (hit == nullptr && Contains(row, point)) {
-            hit = &item;
-            hitRow = row;
-            item.SetSelected(!item.IsSelected());
-            InvalidateRow(row);
-        } else if (item.IsSelected()) {
-            item.SetSelected(false);
-            InvalidateRow(row);
-        }
-        return true;
-    });
-    if (hit != nullptr && (keys & MK_SHIFT) == 0)
-        hit->OnClick(point, hitRow, itemArea);
-}
-
-void KyList::OnDoubleClick(POINT point, WPARAM keys)
-{
-    if (!InItemArea(point) || (keys & MK_CONTROL) != 0)
-        return;
-    KyItemBase* hit = nullptr;
-    RECT hitRow{};
-    ForEachRow(false, [&](Entry& entry, const RECT& row) {
-        KyItemBase& item = *entry.item;
-        if (hit == nullptr && Contains(row, point)) {
-            hit = &item;
-            hitRow = row;
-            if (!item.IsSelected()) {
-                item.SetSelected(true);
-                InvalidateRow(row);
-            }
-        } else if (item.IsSelected()) {
-            item.SetSelected(false);
-            InvalidateRow(row);
-        }
-        return true;
-    });
-    if (hit != nullptr && (keys & MK_SHIFT) == 0)
-        hit->OnDoubleClick(point, hitRow, itemArea);
 }

@@ -1,6 +1,6 @@
 #include "framework/controls/KyStatusFlickItem.h"
 
-#include "framework/controls/KyDcSelection.h"
+#include "base/ScopedSelection.h"
 
 #include <climits>
 #include <cstring>
@@ -75,7 +75,7 @@ void KyStatusFlickItem::PaintItem(HDC dc, HFONT font, const RECT& row, const REC
     }
     if (text.empty())
         return;
-    KyDcSelection fontSelection(dc, font);
+    ScopedSelection fontSelection(dc, font);
     RECT textRect{row.left + kTextInset, row.top, row.right - kTextInset, row.bottom};
     RECT common;
     if (!IntersectRect(&common, &textRect, &visible))

@@ -21,7 +21,7 @@ int Logical(int device) { return ToLogical(device, DisplayScale()); }
 
 RECT ToRect(const SDL_Rect& r) { return RECT{Logical(r.x), Logical(r.y), Logical(r.x + r.w), Logical(r.y + r.h)}; }
 
-std::string Utf8(const wchar_t* text) { return kyplatform::Utf8FromWide(text ? text : L""); }
+std::string Utf8(const wchar_t* text) { return platform::kernel::Utf8FromWide(text ? text : L""); }
 
 input::Button ButtonFor(Uint8 sdlButton)
 {
@@ -142,7 +142,7 @@ void SdlDisplay::SetNativeIcon(HWND window, HICON icon, bool big)
     if (it == windows_.end()) return;
     // SDL keeps one icon per window: the big one, or the small one until a big one comes.
     if (!big && it->second.hasBigIcon) return;
-    const kyplatform::IconImage* image = kyplatform::IconImageNear(icon, big ? 48 : 16);
+    const platform::user::IconImage* image = platform::user::IconImageNear(icon, big ? 48 : 16);
     if (!image || image->pixels.empty()) return;
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(image->pixels.data()), image->width,
                                                               image->height, 32, image->width * 4,
@@ -241,7 +241,7 @@ void SdlDisplay::Dispatch(const SDL_Event& e)
         if (HWND w = WindowFor(e.key.windowID)) DispatchKey(w, e.key);
         break;
     case SDL_TEXTINPUT:
-        if (HWND w = WindowFor(e.text.windowID)) input::TextTyped(w, kyplatform::WideFromUtf8(e.text.text).c_str());
+        if (HWND w = WindowFor(e.text.windowID)) input::TextTyped(w, platform::kernel::WideFromUtf8(e.text.text).c_str());
         break;
     default:
         // SDL_QUIT follows the close of the last window, which the close

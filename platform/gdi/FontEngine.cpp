@@ -1,5 +1,5 @@
 #include "platform/gdi/FontEngine.h"
-#include "platform/gdi/Utf8.h"
+#include "platform/kernel/WideText.h"
 
 #include "platform/gdi/GdiObjects.h"
 
@@ -99,7 +99,7 @@ PangoContext* TextContext() { return TheEngine().context; }
 FontFace::FontFace(const LOGFONTW& logFont) {
     size_t faceLength = 0;
     while (faceLength < LF_FACESIZE && logFont.lfFaceName[faceLength]) ++faceLength;
-    std::string family = faceLength ? ToUtf8(logFont.lfFaceName, faceLength) : "SimSun";
+    std::string family = faceLength ? platform::kernel::Utf8FromWide(std::wstring(logFont.lfFaceName, faceLength)) : "SimSun";
     const int weight = logFont.lfWeight <= 0 ? FW_NORMAL : std::clamp<int>(logFont.lfWeight, 100, 1000);
 
     description = pango_font_description_new();
@@ -161,7 +161,7 @@ PangoLayout* FontFace::Layout(const std::wstring& text) {
     PangoLayout* layout = pango_layout_new(TextContext());
     pango_layout_set_font_description(layout, description);
     pango_layout_set_single_paragraph_mode(layout, TRUE);
-    std::string utf8 = ToUtf8(text.data(), text.size());
+    std::string utf8 = platform::kernel::Utf8FromWide(std::wstring(text));
     pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
     layouts_.emplace_front(text, layout);
     if (layouts_.size() > kLayoutCacheSize) {

@@ -1,7 +1,7 @@
 // GDI+ start-up and the bitmap functions of the flat API.
 #include "platform/gdiplus/Picture.h"
 
-#include "platform/gdi/Utf8.h"
+#include "platform/kernel/WideText.h"
 
 #include <cairo.h>
 
@@ -111,7 +111,7 @@ GpStatus GdipCreateBitmapFromStream(IStream* stream, GpBitmap** bitmap) {
 GpStatus GdipCreateBitmapFromFile(GDIPCONST WCHAR* fileName, GpBitmap** bitmap) {
     if (!fileName || !bitmap) return InvalidParameter;
     *bitmap = nullptr;
-    FILE* file = std::fopen(platform::gdi::ToUtf8(fileName, std::wcslen(fileName)).c_str(), "rb");
+    FILE* file = std::fopen(platform::kernel::Utf8FromWide(fileName).c_str(), "rb");
     if (!file) return InvalidParameter;
     std::vector<unsigned char> bytes;
     unsigned char chunk[16384];

@@ -2,7 +2,7 @@
 // RGB24 for pictures without alpha): exactly what source-over drawing wants.
 #include "platform/gdiplus/Picture.h"
 
-#include <cairo.h>
+#include "platform/gdi/PngMemory.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,20 +12,6 @@ namespace platform::gdiplus {
 namespace {
 
 const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-
-struct Reader {
-    const unsigned char* bytes;
-    size_t size;
-    size_t position;
-};
-
-cairo_status_t ReadBytes(void* closure, unsigned char* data, unsigned int length) {
-    auto* reader = static_cast<Reader*>(closure);
-    if (reader->size - reader->position < length) return CAIRO_STATUS_READ_ERROR;
-    std::memcpy(data, reader->bytes + reader->position, length);
-    reader->position += length;
-    return CAIRO_STATUS_SUCCESS;
-}
 
 uint32_t BigEndian(const unsigned char* at) {
     return (uint32_t(at[0]) << 24) | (uint32_t(at[1]) << 16) | (uint32_t(at[2]) << 8) | at[3];
@@ -53,12 +39,8 @@ Picture* DecodePng(const unsigned char* bytes, size_t size) {
         std::memcmp(bytes + 12, "IHDR", 4) != 0) {
         return nullptr;
     }
-    Reader reader{bytes, size, 0};
-    cairo_surface_t* surface = cairo_image_surface_create_from_png_stream(ReadBytes, &reader);
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(surface);
-        return nullptr;
-    }
+    cairo_surface_t* surface = gdi::SurfaceFromPng(bytes, size);
+    if (!surface) return nullptr;
     auto* picture = new (std::nothrow) Picture;
     if (!picture) {
         cairo_surface_destroy(surface);

@@ -34,7 +34,7 @@ DWORD GetFileAttributesW(LPCWSTR fileName) {
         SetLastError(ERROR_PATH_NOT_FOUND);
         return INVALID_FILE_ATTRIBUTES;
     }
-    const std::string path = kyplatform::Utf8FromWide(fileName);
+    const std::string path = platform::kernel::Utf8FromWide(fileName);
     struct stat info;
     if (stat(path.c_str(), &info) != 0) {
         switch (errno) {

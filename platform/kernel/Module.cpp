@@ -8,7 +8,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace kyplatform {
+namespace platform::kernel {
 namespace {
 
 // Only its address matters: it stands for the executable's image.
@@ -72,21 +72,21 @@ const std::string& OwnExecutablePath() {
     return path;
 }
 
-}  // namespace kyplatform
+}  // namespace platform::kernel
 
 HMODULE GetModuleHandleW(LPCWSTR moduleName) {
-    if (moduleName == nullptr) return kyplatform::OwnModule();
+    if (moduleName == nullptr) return platform::kernel::OwnModule();
     // No other module is loaded the Windows way.
     SetLastError(ERROR_MOD_NOT_FOUND);
     return nullptr;
 }
 
 DWORD GetModuleFileNameW(HMODULE module, LPWSTR fileName, DWORD size) {
-    if (!kyplatform::IsOwnModule(module)) {
+    if (!platform::kernel::IsOwnModule(module)) {
         SetLastError(ERROR_MOD_NOT_FOUND);
         return 0;
     }
-    static const std::wstring path = kyplatform::WideFromUtf8(kyplatform::OwnExecutablePath());
+    static const std::wstring path = platform::kernel::WideFromUtf8(platform::kernel::OwnExecutablePath());
     if (size == 0 || fileName == nullptr) {
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return 0;
@@ -106,6 +106,6 @@ DWORD GetModuleFileNameW(HMODULE module, LPWSTR fileName, DWORD size) {
 }
 
 LPWSTR GetCommandLineW() {
-    static std::wstring line = kyplatform::BuildCommandLine();
+    static std::wstring line = platform::kernel::BuildCommandLine();
     return line.data();
 }

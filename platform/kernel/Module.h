@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace kyplatform {
+namespace platform::kernel {
 
 // The handle GetModuleHandleW(NULL) gives; also accepted wherever a module
 // handle is expected (a null module means the same).
@@ -15,4 +15,4 @@ bool IsOwnModule(HMODULE module);
 // Absolute path of the running executable (UTF-8), empty when unknown.
 const std::string& OwnExecutablePath();
 
-}  // namespace kyplatform
+}  // namespace platform::kernel

@@ -5,7 +5,7 @@
 #include <cwctype>
 #include <vector>
 
-namespace kyplatform {
+namespace platform::kernel {
 namespace {
 
 std::vector<const ResourceEntry*>& Entries() {
@@ -73,10 +73,10 @@ const ResourceEntry* FindVersionRecord() {
     return reinterpret_cast<const ResourceEntry*>(FindResourceW(nullptr, MAKEINTRESOURCEW(1), RT_VERSION));
 }
 
-}  // namespace kyplatform
+}  // namespace platform::kernel
 
 HRSRC FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type) {
-    using namespace kyplatform;
+    using namespace platform::kernel;
     if (!IsOwnModule(module)) {
         SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
         return nullptr;
@@ -99,8 +99,8 @@ HRSRC FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type) {
 }
 
 HGLOBAL LoadResource(HMODULE module, HRSRC resource) {
-    const kyplatform::ResourceEntry* entry = kyplatform::EntryOf(resource);
-    if (!kyplatform::IsOwnModule(module) || entry == nullptr) {
+    const platform::kernel::ResourceEntry* entry = platform::kernel::EntryOf(resource);
+    if (!platform::kernel::IsOwnModule(module) || entry == nullptr) {
         SetLastError(ERROR_INVALID_HANDLE);
         return nullptr;
     }
@@ -108,8 +108,8 @@ HGLOBAL LoadResource(HMODULE module, HRSRC resource) {
 }
 
 DWORD SizeofResource(HMODULE module, HRSRC resource) {
-    const kyplatform::ResourceEntry* entry = kyplatform::EntryOf(resource);
-    if (!kyplatform::IsOwnModule(module) || entry == nullptr) {
+    const platform::kernel::ResourceEntry* entry = platform::kernel::EntryOf(resource);
+    if (!platform::kernel::IsOwnModule(module) || entry == nullptr) {
         SetLastError(ERROR_INVALID_HANDLE);
         return 0;
     }

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace kyplatform {
+namespace platform::kernel {
 
 struct ResourceEntry {
     const wchar_t* typeName;  // upper case; null when the type is typeId
@@ -25,4 +25,4 @@ bool RegisterResources(const ResourceEntry* entries, size_t count);
 // GetFileVersionInfoW hands out for the program's own file.
 const ResourceEntry* FindVersionRecord();
 
-}  // namespace kyplatform
+}  // namespace platform::kernel

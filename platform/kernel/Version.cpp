@@ -10,7 +10,7 @@
 
 namespace {
 
-using kyplatform::ResourceEntry;
+using platform::kernel::ResourceEntry;
 
 // Only the program's own file has a version record we can give: the one
 // embedded from its resource script. Reading other executables' resources
@@ -23,13 +23,13 @@ const ResourceEntry* RecordFor(LPCWSTR fileName) {
     const DWORD attributes = GetFileAttributesW(fileName);
     if (attributes == INVALID_FILE_ATTRIBUTES) return nullptr;
     struct stat asked, own;
-    const std::string path = kyplatform::Utf8FromWide(fileName);
-    if (stat(path.c_str(), &asked) != 0 || stat(kyplatform::OwnExecutablePath().c_str(), &own) != 0 ||
+    const std::string path = platform::kernel::Utf8FromWide(fileName);
+    if (stat(path.c_str(), &asked) != 0 || stat(platform::kernel::OwnExecutablePath().c_str(), &own) != 0 ||
         asked.st_dev != own.st_dev || asked.st_ino != own.st_ino) {
         SetLastError((attributes & FILE_ATTRIBUTE_DIRECTORY) ? ERROR_ACCESS_DENIED : ERROR_RESOURCE_TYPE_NOT_FOUND);
         return nullptr;
     }
-    const ResourceEntry* record = kyplatform::FindVersionRecord();
+    const ResourceEntry* record = platform::kernel::FindVersionRecord();
     if (record == nullptr) SetLastError(ERROR_RESOURCE_TYPE_NOT_FOUND);
     return record;
 }
@@ -41,7 +41,7 @@ DWORD GetFileVersionInfoSizeW(LPCWSTR fileName, LPDWORD handle) {
     const ResourceEntry* record = RecordFor(fileName);
     if (record == nullptr) return 0;
     SetLastError(ERROR_SUCCESS);
-    return static_cast<DWORD>(kyplatform::VersionBlockSize(record->size));
+    return static_cast<DWORD>(platform::kernel::VersionBlockSize(record->size));
 }
 
 BOOL GetFileVersionInfoW(LPCWSTR fileName, DWORD, DWORD size, LPVOID data) {
@@ -65,9 +65,9 @@ BOOL GetFileVersionInfoW(LPCWSTR fileName, DWORD, DWORD size, LPVOID data) {
         bytes[0] = length & 0xFF;
         bytes[1] = (length >> 8) & 0xFF;
     }
-    if (size >= kyplatform::VersionBlockSize(length)) {
-        bytes[kyplatform::kVersionRootTypeOffset] = kyplatform::kVersionAreaMarker & 0xFF;
-        bytes[kyplatform::kVersionRootTypeOffset + 1] = kyplatform::kVersionAreaMarker >> 8;
+    if (size >= platform::kernel::VersionBlockSize(length)) {
+        bytes[platform::kernel::kVersionRootTypeOffset] = platform::kernel::kVersionAreaMarker & 0xFF;
+        bytes[platform::kernel::kVersionRootTypeOffset + 1] = platform::kernel::kVersionAreaMarker >> 8;
     }
     return TRUE;
 }

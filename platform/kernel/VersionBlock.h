@@ -13,7 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace kyplatform {
+namespace platform::kernel {
 
 constexpr uint16_t kVersionAreaMarker = 0x574B;  // "KW"
 constexpr size_t kVersionRootTypeOffset = 4;
@@ -23,4 +23,4 @@ constexpr size_t VersionBlockSize(size_t recordLength) {
     return VersionAreaOffset(recordLength) + 2 * recordLength;
 }
 
-}  // namespace kyplatform
+}  // namespace platform::kernel

@@ -95,10 +95,10 @@ std::vector<std::wstring> SplitPath(LPCWSTR path) {
 // conversion area; null when the block has no such area.
 const wchar_t* WideText(unsigned char* block, size_t recordLength, const Item& item) {
     const Record record(block);
-    if (record.Word(kyplatform::kVersionRootTypeOffset) != kyplatform::kVersionAreaMarker) return nullptr;
+    if (record.Word(platform::kernel::kVersionRootTypeOffset) != platform::kernel::kVersionAreaMarker) return nullptr;
     static const wchar_t empty[] = L"";
     if (item.valueLength == 0) return empty;
-    auto* out = reinterpret_cast<wchar_t*>(block + kyplatform::VersionAreaOffset(recordLength) + 2 * item.value);
+    auto* out = reinterpret_cast<wchar_t*>(block + platform::kernel::VersionAreaOffset(recordLength) + 2 * item.value);
     size_t written = 0;
     for (size_t i = 0; i < item.valueLength; ++i) {
         uint32_t unit = record.Word(item.value + 2 * i);

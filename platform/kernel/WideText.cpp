@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace kyplatform {
+namespace platform::kernel {
 
 std::wstring WideFromUtf8(const std::string& text) {
     std::wstring out;
@@ -55,4 +55,4 @@ std::string Utf8FromWide(const std::wstring& text) {
     return out;
 }
 
-}  // namespace kyplatform
+}  // namespace platform::kernel

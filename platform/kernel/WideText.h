@@ -4,11 +4,11 @@
 
 #include <string>
 
-namespace kyplatform {
+namespace platform::kernel {
 
 // Invalid UTF-8 becomes U+FFFD, one per bad byte.
 std::wstring WideFromUtf8(const std::string& text);
 // Characters that are not Unicode scalar values become U+FFFD.
 std::string Utf8FromWide(const std::wstring& text);
 
-}  // namespace kyplatform
+}  // namespace platform::kernel

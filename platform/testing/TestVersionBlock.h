@@ -22,10 +22,10 @@ inline std::vector<unsigned char> VersionBlockOf(const std::vector<unsigned char
     // Ours writes the UTF-32 copies of the texts into an area after the
     // record, which the root item's marker announces.
     std::vector<unsigned char> block(record);
-    block.resize(kyplatform::VersionBlockSize(record.size()), 0);
-    if (record.size() >= kyplatform::kVersionRootTypeOffset + 2) {
-        block[kyplatform::kVersionRootTypeOffset] = kyplatform::kVersionAreaMarker & 0xFF;
-        block[kyplatform::kVersionRootTypeOffset + 1] = kyplatform::kVersionAreaMarker >> 8;
+    block.resize(platform::kernel::VersionBlockSize(record.size()), 0);
+    if (record.size() >= platform::kernel::kVersionRootTypeOffset + 2) {
+        block[platform::kernel::kVersionRootTypeOffset] = platform::kernel::kVersionAreaMarker & 0xFF;
+        block[platform::kernel::kVersionRootTypeOffset + 1] = platform::kernel::kVersionAreaMarker >> 8;
     }
     return block;
 #endif

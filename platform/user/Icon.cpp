@@ -1,5 +1,6 @@
 #include "platform/user/Icon.h"
 
+#include "platform/gdi/PngMemory.h"
 #include "platform/kernel/kernel.h"
 
 #include <cairo.h>
@@ -10,7 +11,7 @@
 #include <memory>
 #include <utility>
 
-namespace kyplatform {
+namespace platform::user {
 namespace {
 
 struct Icon {
@@ -44,26 +45,11 @@ bool DecodeDib(const unsigned char* data, size_t size, IconImage& image) {
     return true;
 }
 
-struct PngSource {
-    const unsigned char* data;
-    size_t size;
-    size_t at;
-};
-
-cairo_status_t ReadPng(void* closure, unsigned char* out, unsigned int length) {
-    auto* source = static_cast<PngSource*>(closure);
-    if (source->size - source->at < length) return CAIRO_STATUS_READ_ERROR;
-    std::memcpy(out, source->data + source->at, length);
-    source->at += length;
-    return CAIRO_STATUS_SUCCESS;
-}
-
 // Icon images may also be PNG files (Windows Vista and later read them).
 bool DecodePng(const unsigned char* data, size_t size, IconImage& image) {
-    PngSource source{data, size, 0};
-    cairo_surface_t* surface = cairo_image_surface_create_from_png_stream(ReadPng, &source);
-    const bool ok = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS &&
-                    cairo_image_surface_get_format(surface) == CAIRO_FORMAT_ARGB32;
+    cairo_surface_t* surface = platform::gdi::SurfaceFromPng(data, size);
+    if (!surface) return false;
+    const bool ok = cairo_image_surface_get_format(surface) == CAIRO_FORMAT_ARGB32;
     if (ok) {
         image.width = cairo_image_surface_get_width(surface);
         image.height = cairo_image_surface_get_height(surface);
@@ -148,10 +134,10 @@ const IconImage* IconImageNear(HICON handle, int size) {
     return best;
 }
 
-}  // namespace kyplatform
+}  // namespace platform::user
 
 HICON LoadIconW(HINSTANCE instance, LPCWSTR name) {
-    using namespace kyplatform;
+    using namespace platform::user;
     // System icons (a null instance) are not provided.
     if (instance == nullptr || name == nullptr) {
         SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
@@ -172,7 +158,7 @@ HICON LoadIconW(HINSTANCE instance, LPCWSTR name) {
 
 // A shared icon outlives DestroyIcon, which succeeds without freeing it.
 BOOL DestroyIcon(HICON icon) {
-    if (kyplatform::LiveIcon(icon) == nullptr) {
+    if (platform::user::LiveIcon(icon) == nullptr) {
         SetLastError(ERROR_INVALID_ICON_HANDLE);
         return FALSE;
     }

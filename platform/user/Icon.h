@@ -10,7 +10,7 @@
 HICON LoadIconW(HINSTANCE instance, LPCWSTR name);
 BOOL DestroyIcon(HICON icon);
 
-namespace kyplatform {
+namespace platform::user {
 
 // One image of an icon: straight (not premultiplied) alpha, one 32-bit
 // 0xAARRGGBB value per pixel, rows top to bottom without padding.
@@ -24,4 +24,4 @@ struct IconImage {
 // tie); null for a handle that is not a live icon.
 const IconImage* IconImageNear(HICON icon, int size);
 
-}  // namespace kyplatform
+}  // namespace platform::user

@@ -1,4 +1,5 @@
 #include "context/ModulePaths.h"
+#include "framework/ProgramModule.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,6 @@ TEST(ModulePath, NamesThisExecutable)
     EXPECT_NE(FindNoCase(ModuleFileName().c_str(), L"context_path_tests"), std::wstring::npos);
     const wchar_t last = ModuleDirectory().back();
     EXPECT_TRUE(last == L'\\' || last == L'/');
-    EXPECT_NE(ModuleHandle(), nullptr);
-    EXPECT_EQ(ModuleHandle(), GetModuleHandleW(nullptr));
+    EXPECT_NE(ProgramModule(), nullptr);
+    EXPECT_EQ(ProgramModule(), GetModuleHandleW(nullptr));
 }

@@ -6,6 +6,6 @@
 #include <cstdio>
 
 int main() {
-    std::fputs(kyplatform::Utf8FromWide(GetCommandLineW()).c_str(), stdout);
+    std::fputs(platform::kernel::Utf8FromWide(GetCommandLineW()).c_str(), stdout);
     return 0;
 }

@@ -14,18 +14,18 @@ TEST(ResourceIconImage, NearestSizeIsChosen) {
         int expected;
     } cases[] = {{16, 16}, {1, 16}, {24, 32}, {40, 48}, {56, 64}, {256, 64}};
     for (const auto& c : cases) {
-        const kyplatform::IconImage* image = kyplatform::IconImageNear(icon, c.asked);
+        const platform::user::IconImage* image = platform::user::IconImageNear(icon, c.asked);
         ASSERT_NE(image, nullptr);
         EXPECT_EQ(image->width, c.expected) << c.asked;
         EXPECT_EQ(image->height, c.expected) << c.asked;
         EXPECT_EQ(image->pixels.size(), size_t(c.expected) * c.expected);
     }
-    EXPECT_EQ(kyplatform::IconImageNear(nullptr, 32), nullptr);
+    EXPECT_EQ(platform::user::IconImageNear(nullptr, 32), nullptr);
 }
 
 TEST(ResourceIconImage, CornersAreTransparentAndTheMiddleIsOpaque) {
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(102));
-    const kyplatform::IconImage* image = kyplatform::IconImageNear(icon, 32);
+    const platform::user::IconImage* image = platform::user::IconImageNear(icon, 32);
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->pixels[0] >> 24, 0u);
     EXPECT_EQ(image->pixels[16 * 32 + 16] >> 24, 255u);

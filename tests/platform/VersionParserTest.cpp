@@ -79,11 +79,11 @@ TEST(VersionParser, RandomBytesAreSafe) {
         // Every other block has the room for wide texts that
         // GetFileVersionInfoW leaves, so the conversion is exercised too.
         const bool withArea = round % 2;
-        std::vector<unsigned char> block(withArea ? kyplatform::VersionBlockSize(record) : record);
+        std::vector<unsigned char> block(withArea ? platform::kernel::VersionBlockSize(record) : record);
         for (unsigned char& b : block) b = static_cast<unsigned char>(random());
         block[0] = record & 0xFF;
         block[1] = record >> 8;
-        const uint16_t type = withArea ? kyplatform::kVersionAreaMarker : 0;
+        const uint16_t type = withArea ? platform::kernel::kVersionAreaMarker : 0;
         block[4] = type & 0xFF;
         block[5] = type >> 8;
         // Child items that claim to be text, to reach the conversion.

@@ -27,11 +27,11 @@ std::string GenerateSource(const std::vector<CompiledResource>& resources, const
         for (size_t k = 0; k < data.size(); ++k) s << (k % 24 ? "" : "\n    ") << unsigned(data[k]) << ",";
         s << "\n};\n\n";
     }
-    s << "const kyplatform::ResourceEntry kEntries[] = {\n";
+    s << "const platform::kernel::ResourceEntry kEntries[] = {\n";
     for (size_t i = 0; i < resources.size(); ++i)
         s << "    {" << IdExpression(resources[i].type) << ", " << IdExpression(resources[i].name) << ", kData"
           << i << ", sizeof kData" << i << "},\n";
-    s << "};\n\nconst bool kRegistered = kyplatform::RegisterResources(kEntries, sizeof kEntries / sizeof kEntries[0]);\n\n"
+    s << "};\n\nconst bool kRegistered = platform::kernel::RegisterResources(kEntries, sizeof kEntries / sizeof kEntries[0]);\n\n"
       << "}  // namespace\n";
     return s.str();
 }

@@ -1,5 +1,6 @@
-// The view's own message handling: every message, whether the view acts on
-// it or not, ends in DefWindowProcW.
+// Input to the view: creation and size, keys, the wheel, the mouse, timers and
+// the skin buttons. Every message, whether the view acts on it or not, ends
+// in DefWindowProcW.
 #include "views/KyViewBase.h"
 
 #include "context/AppContext.h"
