@@ -318,7 +318,7 @@ bool SdlDisplay::ReadClipboardText(std::wstring* text)
     if (!text) return false;
     // SDL gives an empty text, never null, when the clipboard holds no text.
     char* utf8 = SDL_GetClipboardText();
-    *text = kyplatform::WideFromUtf8(utf8 ? utf8 : "");
+    *text = platform::kernel::WideFromUtf8(utf8 ? utf8 : "");
     SDL_free(utf8);
     return true;
 }

@@ -74,8 +74,8 @@ int main(int argc, char** argv)
     int exitCode = 0;
     std::wstring out, err;
     if (AnswerOptions(argc, argv, &exitCode, &out, &err)) {
-        std::fputs(kyplatform::Utf8FromWide(out).c_str(), stdout);
-        std::fputs(kyplatform::Utf8FromWide(err).c_str(), stderr);
+        std::fputs(platform::kernel::Utf8FromWide(out).c_str(), stdout);
+        std::fputs(platform::kernel::Utf8FromWide(err).c_str(), stderr);
         return exitCode;
     }
     const double requested = RequestedScale(argc, argv);
