@@ -1,10 +1,13 @@
 // Lines, fills and copies on a DC.
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/LineRasterizer.h"
+#include "platform/gdi/SegmentClip.h"
+#include "platform/gdi/SurfaceCensus.h"
 
 #include <cairo.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 using namespace platform::gdi;
@@ -40,7 +43,13 @@ void Finish(DeviceContext* dc, const RECT& dirty) {
 }
 
 // Wide pens go through cairo: round caps and joins, as a GDI geometric pen.
+// cairo's fixed-point coordinates wrap beyond about 2^23, so each segment is
+// first cut to the clip widened by the pen; with round caps and joins the
+// separate segments cover exactly what the joined path would.
 void StrokeWide(DeviceContext* dc, const Pen& pen, const std::vector<POINT>& points) {
+    const double margin = pen.width + 2.0;
+    const Bounds reach{dc->clip.left - dc->origin.x - margin, dc->clip.top - dc->origin.y - margin,
+                       dc->clip.right - dc->origin.x + margin, dc->clip.bottom - dc->origin.y + margin};
     cairo_t* cr = dc->BeginCairo();
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     cairo_set_source_rgb(cr, GetRValue(pen.colour) / 255.0, GetGValue(pen.colour) / 255.0,
@@ -50,10 +59,36 @@ void StrokeWide(DeviceContext* dc, const Pen& pen, const std::vector<POINT>& poi
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     // GDI centres an odd width on the pixel and an even one on its corner.
     const double centre = pen.width % 2 ? 0.5 : 0.0;
-    cairo_move_to(cr, points[0].x + centre, points[0].y + centre);
-    for (size_t i = 1; i < points.size(); ++i) cairo_line_to(cr, points[i].x + centre, points[i].y + centre);
+    for (size_t i = 1; i < points.size(); ++i) {
+        Segment segment{points[i - 1].x + centre, points[i - 1].y + centre, points[i].x + centre,
+                        points[i].y + centre};
+        if (!ClipSegment(segment, reach)) continue;
+        cairo_move_to(cr, segment.x0, segment.y0);
+        cairo_line_to(cr, segment.x1, segment.y1);
+    }
     cairo_stroke(cr);
     dc->EndCairo();
+}
+
+bool Within(int64_t value) { return value >= -kFarAway && value <= kFarAway; }
+
+// A one-pixel segment in surface pixels. Ends within kFarAway are kept
+// exactly, so the rasteriser draws GDI's own pixels; a segment reaching
+// further is cut there along its own slope.
+bool ThinSegmentOnSurface(const DeviceContext* dc, POINT a, POINT b, POINT& from, POINT& to) {
+    const int64_t x0 = int64_t(a.x) + dc->origin.x, y0 = int64_t(a.y) + dc->origin.y;
+    const int64_t x1 = int64_t(b.x) + dc->origin.x, y1 = int64_t(b.y) + dc->origin.y;
+    if (Within(x0) && Within(y0) && Within(x1) && Within(y1)) {
+        from = {LONG(x0), LONG(y0)};
+        to = {LONG(x1), LONG(y1)};
+        return true;
+    }
+    Segment segment{double(x0), double(y0), double(x1), double(y1)};
+    if (!ClipSegment(segment, {-double(kFarAway), -double(kFarAway), double(kFarAway), double(kFarAway)}))
+        return false;
+    from = {LONG(std::lround(segment.x0)), LONG(std::lround(segment.y0))};
+    to = {LONG(std::lround(segment.x1)), LONG(std::lround(segment.y1))};
+    return true;
 }
 
 void DrawThin(DeviceContext* dc, const Pen& pen, const std::vector<POINT>& points) {
@@ -61,8 +96,9 @@ void DrawThin(DeviceContext* dc, const Pen& pen, const std::vector<POINT>& point
     LineStyle style{ToPixel(pen.colour), pen.style, dc->backMode == OPAQUE, ToPixel(dc->backColour)};
     RECT dirty{0, 0, 0, 0};
     for (size_t i = 1; i < points.size(); ++i) {
-        RECT part = RasterizeLine(target, ToSurface(dc, points[i - 1].x, points[i - 1].y),
-                                  ToSurface(dc, points[i].x, points[i].y), style);
+        POINT from{}, to{};
+        if (!ThinSegmentOnSurface(dc, points[i - 1], points[i], from, to)) continue;
+        RECT part = RasterizeLine(target, from, to, style);
         if (part.right > part.left) {
             if (dirty.right > dirty.left) {
                 dirty = {std::min(dirty.left, part.left), std::min(dirty.top, part.top),
@@ -181,13 +217,22 @@ BOOL BitBlt(HDC destHandle, int x, int y, int width, int height, HDC sourceHandl
     if (!IntersectRect(&copied, &sourceArea, &bounds)) return TRUE;
     const int shiftX = x - from.x;  // source surface pixel -> destination logical
     const int shiftY = y - from.y;
+    // Only what lands inside the destination's clip is copied: cairo never
+    // sees a rectangle beyond the range of its fixed-point coordinates.
+    const int toDeviceX = shiftX + dest->origin.x;
+    const int toDeviceY = shiftY + dest->origin.y;
+    RECT landing{copied.left + toDeviceX, copied.top + toDeviceY, copied.right + toDeviceX,
+                 copied.bottom + toDeviceY};
+    if (!IntersectRect(&landing, &landing, &dest->clip)) return TRUE;
+    copied = {landing.left - toDeviceX, landing.top - toDeviceY, landing.right - toDeviceX,
+              landing.bottom - toDeviceY};
 
     cairo_surface_t* image = source->surface;
     cairo_surface_t* copy = nullptr;
     if (image == dest->surface) {
         // Overlapping copies within one surface need the source taken first.
-        copy = cairo_surface_create_similar_image(image, cairo_image_surface_get_format(image),
-                                                  copied.right - copied.left, copied.bottom - copied.top);
+        copy = Counted(cairo_surface_create_similar_image(image, cairo_image_surface_get_format(image),
+                                                          copied.right - copied.left, copied.bottom - copied.top));
         cairo_t* grab = cairo_create(copy);
         cairo_set_source_surface(grab, image, -copied.left, -copied.top);
         cairo_set_operator(grab, CAIRO_OPERATOR_SOURCE);

@@ -1,6 +1,7 @@
 // PNG decoding through cairo's reader, which gives premultiplied ARGB32 (or
 // RGB24 for pictures without alpha): exactly what source-over drawing wants.
 #include "platform/gdiplus/Picture.h"
+#include "platform/gdi/SurfaceCensus.h"
 
 #include <cairo.h>
 
@@ -54,7 +55,7 @@ Picture* DecodePng(const unsigned char* bytes, size_t size) {
         return nullptr;
     }
     Reader reader{bytes, size, 0};
-    cairo_surface_t* surface = cairo_image_surface_create_from_png_stream(ReadBytes, &reader);
+    cairo_surface_t* surface = platform::gdi::Counted(cairo_image_surface_create_from_png_stream(ReadBytes, &reader));
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(surface);
         return nullptr;

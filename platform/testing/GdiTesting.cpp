@@ -4,10 +4,13 @@
 #include "platform/testing/TestPlatform.h"
 
 #include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/SurfaceCensus.h"
 
 namespace kytest {
 
-unsigned LiveGdiObjectCount() { return platform::gdi::LiveObjectCount(); }
+// Surfaces count with the objects: a bitmap's pixels, a picture or a copy
+// whose surface outlives its owner is a leak as well.
+unsigned LiveGdiObjectCount() { return platform::gdi::LiveObjectCount() + platform::gdi::LiveSurfaceCount(); }
 
 bool FailNextGdiCreations(GdiKind kind, int count) {
     using platform::gdi::Kind;
