@@ -1,7 +1,6 @@
 #include "context/ModulePaths.h"
 
 #include <algorithm>
-#include <cwchar>
 
 HMODULE ModuleHandle()
 {
@@ -11,15 +10,21 @@ HMODULE ModuleHandle()
     return module;
 }
 
+std::wstring WrittenPath(const wchar_t (&buffer)[kPathCapacity], DWORD length)
+{
+    // A truncated path may come back unterminated (Windows XP does that), so
+    // the terminator is looked for only within what the call wrote.
+    const wchar_t* end = buffer + std::min<std::size_t>(length, kPathCapacity);
+    return std::wstring(buffer, std::find(buffer, end, L'\0'));
+}
+
 const std::wstring& ModulePath()
 {
     static std::wstring path;
     if (path.empty()) {
         wchar_t buffer[kPathCapacity] = {};
         const DWORD length = GetModuleFileNameW(nullptr, buffer, kPathCapacity);
-        // A truncated path may come back unterminated, so only what the call
-        // wrote is taken, and never past the buffer.
-        path.assign(buffer, std::min<std::size_t>(length, std::wcslen(buffer)));
+        path = WrittenPath(buffer, length);
     }
     return path;
 }
