@@ -54,16 +54,18 @@ TEST_F(NativeWindowLimit, AHugePopupPaintsOnAScreenSizedSurface)
     GetWindowRect(hwnd, &window);
     EXPECT_EQ(window.right, 32767) << "a pop-up is not held to the screen";
 
+    // The headless screen is 1920 x 1080: pixels up to its edge are kept,
+    // none beyond it.
     HDC dc = GetDC(hwnd);
     ASSERT_NE(dc, nullptr);
     HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    RECT corner{0, 0, 10, 10};
-    FillRect(dc, &corner, red);
-    RECT beyond{30000, 30000, 30010, 30010};
-    FillRect(dc, &beyond, red);
+    RECT acrossTheEdge{1910, 1070, 1930, 1090};
+    FillRect(dc, &acrossTheEdge, red);
     ReleaseDC(hwnd, dc);
     DeleteObject(red);
-    EXPECT_EQ(kytest::ReadPixel(hwnd, 5, 5), RGB(255, 0, 0));
+    EXPECT_EQ(kytest::ReadPixel(hwnd, 1919, 1079), RGB(255, 0, 0));
+    EXPECT_NE(kytest::ReadPixel(hwnd, 1920, 1079), RGB(255, 0, 0));
+    EXPECT_NE(kytest::ReadPixel(hwnd, 1919, 1080), RGB(255, 0, 0));
 }
 
 }  // namespace
