@@ -2,15 +2,16 @@
 #ifndef _WIN32
 
 #include "platform/testing/TestPlatform.h"
+#include "platform/testing/SurfaceTesting.h"
 
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/SurfaceCensus.h"
 
 namespace kytest {
 
-// Surfaces count with the objects: a bitmap's pixels, a picture or a copy
-// whose surface outlives its owner is a leak as well.
-unsigned LiveGdiObjectCount() { return platform::gdi::LiveObjectCount() + platform::gdi::LiveSurfaceCount(); }
+unsigned LiveGdiObjectCount() { return platform::gdi::LiveObjectCount(); }
+
+unsigned LiveSurfaceCount() { return platform::gdi::LiveSurfaceCount(); }
 
 bool FailNextGdiCreations(GdiKind kind, int count) {
     using platform::gdi::Kind;
