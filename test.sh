@@ -45,7 +45,7 @@ run_suite "Linux" build/linux || status=1
 echo "== Linux with AddressSanitizer and UndefinedBehaviorSanitizer: build"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKY_SANITIZE=ON -DKY_BUILD_BENCH=OFF >/dev/null
 cmake --build build/sanitize
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:fast_unwind_on_malloc=0 \
 LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run_suite "Linux sanitizers" build/sanitize || status=1

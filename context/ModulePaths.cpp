@@ -1,7 +1,14 @@
 #include "context/ModulePaths.h"
 
 #include <algorithm>
-#include <cwchar>
+
+std::wstring WrittenPath(const wchar_t (&buffer)[kPathCapacity], DWORD length)
+{
+    // A truncated path may come back unterminated (Windows XP does that), so
+    // the terminator is looked for only within what the call wrote.
+    const wchar_t* end = buffer + std::min<std::size_t>(length, kPathCapacity);
+    return std::wstring(buffer, std::find(buffer, end, L'\0'));
+}
 
 const std::wstring& ModulePath()
 {
@@ -9,9 +16,7 @@ const std::wstring& ModulePath()
     if (path.empty()) {
         wchar_t buffer[kPathCapacity] = {};
         const DWORD length = GetModuleFileNameW(nullptr, buffer, kPathCapacity);
-        // A truncated path may come back unterminated, so only what the call
-        // wrote is taken, and never past the buffer.
-        path.assign(buffer, std::min<std::size_t>(length, std::wcslen(buffer)));
+        path = WrittenPath(buffer, length);
     }
     return path;
 }

@@ -13,6 +13,10 @@ inline constexpr std::size_t kPathCapacity = 260;
 // The full path of the program file.
 const std::wstring& ModulePath();
 
+// The path that GetModuleFileNameW left in `buffer` when it answered
+// `length`: up to the first terminator, never past `length` or the buffer.
+std::wstring WrittenPath(const wchar_t (&buffer)[kPathCapacity], DWORD length);
+
 // The directory part of `path` with its trailing backslash or slash; empty
 // for an empty path, one longer than kPathCapacity, or one without any
 // separator.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/KyWnd.h"
+#include "framework/WheelNotches.h"
 #include "platform/win32.h"
 #include "views/SceneGeometry.h"
 #include "views/SkinButton.h"
@@ -81,6 +82,11 @@ protected:
     bool dragging = false;
 
 private:
+    WheelNotches wheel;
+    // The capture went elsewhere while a button was held: the release may
+    // never come, so the next repeat tick lets the button go instead.
+    bool pressLost = false;
+
     void OnCreate();
     void OnSize(int width, int height);
     void OnKeyDown(UINT key);
@@ -89,6 +95,8 @@ private:
     void OnMouseMove(int x, int y);
     void OnLButtonUp(int x, int y);
     void OnMouseLeave();
+    void OnCaptureChanged(HWND newCapture);
+    void ReleasePressedButtons();
     void OnTimer(UINT_PTR id);
     void OnButtonCommand(int command);
     void ZoomTo(float newScale);

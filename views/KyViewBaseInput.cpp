@@ -34,6 +34,9 @@ LRESULT KyViewBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOUSELEAVE:
         OnMouseLeave();
         break;
+    case WM_CAPTURECHANGED:
+        OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+        break;
     case WM_TIMER:
         OnTimer(static_cast<UINT_PTR>(wParam));
         break;
@@ -102,12 +105,15 @@ void KyViewBase::OnKeyDown(UINT key)
     }
 }
 
-// Turned away from the user, the wheel shows more of the scene.
+// Turned away from the user, the wheel shows more of the scene. One zoom
+// step per message, however many notches it carries; fractions of a notch
+// wait until they add up to one.
 void KyViewBase::OnWheel(int delta)
 {
-    if (delta > 0)
+    const int notches = wheel.Add(delta);
+    if (notches > 0)
         ZoomOut();
-    else if (delta < 0)
+    else if (notches < 0)
         ZoomIn();
 }
 
@@ -136,6 +142,7 @@ void KyViewBase::OnMouseMove(int x, int y)
 void KyViewBase::OnLButtonUp(int x, int y)
 {
     dragging = false;
+    pressLost = false;
     for (SkinButton& button : buttons)
         button.OnLButtonUp(x, y);
 }
@@ -144,6 +151,11 @@ void KyViewBase::OnLButtonUp(int x, int y)
 void KyViewBase::OnMouseLeave()
 {
     dragging = false;
+    ReleasePressedButtons();
+}
+
+void KyViewBase::ReleasePressedButtons()
+{
     for (SkinButton& button : buttons) {
         if (!button.pressed)
             continue;
@@ -153,10 +165,24 @@ void KyViewBase::OnMouseLeave()
     }
 }
 
+// The framework gives up the capture just before a button-up reaches the
+// view, and that release must still count; so a lost capture is only noted
+// here, and a button-up clears the note before any repeat tick can see it.
+void KyViewBase::OnCaptureChanged(HWND newCapture)
+{
+    if (newCapture != hwnd)
+        pressLost = true;
+}
+
 void KyViewBase::OnTimer(UINT_PTR id)
 {
     if (id != REPEAT_TIMER)
         return;
+    if (pressLost) {
+        pressLost = false;
+        ReleasePressedButtons();
+        return;
+    }
     for (const SkinButton& button : buttons) {
         if (button.autoRepeat && button.pressed)
             PostMessageW(hwnd, KYWM_BUTTONCLICK, static_cast<WPARAM>(button.commandId), 0);

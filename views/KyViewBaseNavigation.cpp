@@ -61,8 +61,10 @@ void KyViewBase::MoveObjectLeft()
 {
     // The candle's left edge stays inside the client area; after a zoom or a
     // resize that limit may lie right of the candle, which then moves onto it.
+    // In a view too narrow for the candle that limit is at or past the lens,
+    // where the model has no answer, so the nearest position wins.
     const float limit = (CandleWidth() / 2.0f - originX) / scale;
-    const float moved = std::max(objectX - kObjectStep, limit);
+    const float moved = std::min(std::max(objectX - kObjectStep, limit), kNearestObjectX);
     if (!IsRealChange(objectX, moved))
         return;
     objectX = moved;

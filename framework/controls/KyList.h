@@ -6,6 +6,7 @@
 
 #include "framework/KyMemoryDc.h"
 #include "framework/KyWnd.h"
+#include "framework/WheelNotches.h"
 #include "framework/controls/IList.h"
 #include "framework/controls/KyItemBase.h"
 #include "framework/controls/KyStandardScrollbar.h"
@@ -102,6 +103,7 @@ private:
     KyMemoryDc itemDc;
     int32_t itemFontId;
     uint32_t wheelStep = 0;
+    WheelNotches wheel;
     std::vector<Entry> entries;
     // Item id to entry index, and timer id to item id: a tick or a timer
     // request finds its entry without walking thousands of rows.

@@ -79,8 +79,11 @@ void KyList::OnKeyDown(UINT virtualKey)
 
 void KyList::OnWheel(WPARAM wParam)
 {
-    const int wheelDelta = static_cast<short>(HIWORD(wParam));
+    // Fractions of a notch from fine wheels wait until they make a whole one.
+    const int notches = wheel.Add(static_cast<short>(HIWORD(wParam)));
+    if (notches == 0)
+        return;
     const uint32_t position = verticalBar.Position();
-    const uint32_t target = PositionAfterWheel(wheelDelta, wheelStep, position, verticalBar.MaxPosition());
+    const uint32_t target = PositionAfterWheel(notches * WHEEL_DELTA, wheelStep, position, verticalBar.MaxPosition());
     verticalBar.SetPosition(target, true);
 }

@@ -44,10 +44,14 @@ LRESULT ButtonControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ENABLE: InvalidateRect(hwnd_, nullptr, TRUE); return 0;
     case BM_SETSTATE: SetPushed(wParam != 0); return 0;
     case BM_GETSTATE: return (pushed_ ? BST_PUSHED : 0) | (focused_ ? BST_FOCUS : 0);
-    case BM_CLICK:
-        SendMessageW(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-        SendMessageW(hwnd_, WM_LBUTTONUP, 0, 0);
+    case BM_CLICK: {
+        // The press may destroy the button (and this object) through the
+        // focus change; the release then goes to a dead handle and is dropped.
+        HWND hwnd = hwnd_;
+        SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        SendMessageW(hwnd, WM_LBUTTONUP, 0, 0);
         return 0;
+    }
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: Paint(); return 0;
     default: return DefWindowProcW(hwnd_, message, wParam, lParam);

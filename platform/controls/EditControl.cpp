@@ -200,9 +200,10 @@ void EditControl::SelectionMoved()
 
 void EditControl::Press(int x, bool extend)
 {
-    if (GetFocus() != hwnd_) {
-        SetFocus(hwnd_);
-        if (StateOf<EditControl>(hwnd_) != this) return;
+    HWND hwnd = hwnd_;
+    if (GetFocus() != hwnd) {
+        SetFocus(hwnd);
+        if (StateOf<EditControl>(hwnd) != this) return;
     }
     SetCapture(hwnd_);
     selecting_ = true;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 #include "platform/display/DisplayScale.h"
 #include "platform/display/SdlKeys.h"
@@ -229,11 +230,17 @@ void SdlDisplay::Dispatch(const SDL_Event& e)
         if (HWND w = WindowFor(e.button.windowID)) input::ButtonReleased(w, Logical(e.button.x), Logical(e.button.y), ButtonFor(e.button.button));
         break;
     case SDL_MOUSEWHEEL:
-        if (HWND w = WindowFor(e.wheel.windowID); w && e.wheel.y != 0) {
-            int x = 0, y = 0;
-            SDL_GetMouseState(&x, &y);
-            int notches = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
-            input::WheelTurned(w, Logical(x), Logical(y), notches * WHEEL_DELTA);
+        // Touchpads and fine wheels turn by fractions of a notch; Windows
+        // passes those on as parts of 120 and leaves the adding up to the program.
+        if (HWND w = WindowFor(e.wheel.windowID)) {
+            const float notches = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.preciseY : e.wheel.preciseY;
+            const float turned = notches * WHEEL_DELTA;
+            const long delta = std::isfinite(turned) ? std::lround(std::clamp(turned, -32768.0f, 32767.0f)) : 0;
+            if (delta != 0) {
+                int x = 0, y = 0;
+                SDL_GetMouseState(&x, &y);
+                input::WheelTurned(w, Logical(x), Logical(y), static_cast<int>(delta));
+            }
         }
         break;
     case SDL_KEYDOWN:

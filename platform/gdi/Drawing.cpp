@@ -1,6 +1,8 @@
 // Lines, fills and copies on a DC.
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/LineRasterizer.h"
+#include "platform/gdi/SegmentClip.h"
+#include "platform/gdi/SurfaceCensus.h"
 
 #include <cairo.h>
 
@@ -43,7 +45,14 @@ void Finish(DeviceContext* dc, const RECT& dirty) {
 }
 
 // Wide pens go through cairo: round caps and joins, as a GDI geometric pen.
+// cairo's fixed-point coordinates wrap beyond about 2^23, so each segment is
+// first cut to the clip widened by the pen; with round caps and joins the
+// separate segments cover exactly what the joined path would.
 void StrokeWide(DeviceContext* dc, const Pen& pen, const std::vector<POINT>& points) {
+    // The clip is in surface pixels, the segments in logical ones.
+    const double margin = pen.width + 2.0, s = dc->scale;
+    const Bounds reach{dc->clip.left / s - dc->origin.x - margin, dc->clip.top / s - dc->origin.y - margin,
+                       dc->clip.right / s - dc->origin.x + margin, dc->clip.bottom / s - dc->origin.y + margin};
     cairo_t* cr = dc->BeginCairo();
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     cairo_set_source_rgb(cr, GetRValue(pen.colour) / 255.0, GetGValue(pen.colour) / 255.0,
@@ -53,8 +62,13 @@ void StrokeWide(DeviceContext* dc, const Pen& pen, const std::vector<POINT>& poi
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     // GDI centres an odd width on the pixel and an even one on its corner.
     const double centre = pen.width % 2 ? 0.5 : 0.0;
-    cairo_move_to(cr, points[0].x + centre, points[0].y + centre);
-    for (size_t i = 1; i < points.size(); ++i) cairo_line_to(cr, points[i].x + centre, points[i].y + centre);
+    for (size_t i = 1; i < points.size(); ++i) {
+        Segment segment{points[i - 1].x + centre, points[i - 1].y + centre, points[i].x + centre,
+                        points[i].y + centre};
+        if (!ClipSegment(segment, reach)) continue;
+        cairo_move_to(cr, segment.x0, segment.y0);
+        cairo_line_to(cr, segment.x1, segment.y1);
+    }
     cairo_stroke(cr);
     dc->EndCairo();
 }
@@ -65,11 +79,32 @@ RECT Union(const RECT& a, const RECT& b) {
     return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
 
+bool Within(double value) { return value >= -kFarAway && value <= kFarAway; }
+
+// A one-pixel segment in surface pixels. Ends within kFarAway are mapped
+// exactly as every other coordinate, so the rasteriser draws GDI's own
+// pixels; a segment reaching further is cut there along its own slope.
+bool ThinSegmentOnSurface(const DeviceContext* dc, POINT a, POINT b, POINT& from, POINT& to) {
+    const double s = dc->scale;
+    Segment segment{(double(a.x) + dc->origin.x) * s, (double(a.y) + dc->origin.y) * s,
+                    (double(b.x) + dc->origin.x) * s, (double(b.y) + dc->origin.y) * s};
+    if (Within(segment.x0) && Within(segment.y0) && Within(segment.x1) && Within(segment.y1)) {
+        from = ToSurface(dc, a.x, a.y);
+        to = ToSurface(dc, b.x, b.y);
+        return true;
+    }
+    if (!ClipSegment(segment, {-double(kFarAway), -double(kFarAway), double(kFarAway), double(kFarAway)}))
+        return false;
+    from = {LONG(std::lround(segment.x0)), LONG(std::lround(segment.y0))};
+    to = {LONG(std::lround(segment.x1)), LONG(std::lround(segment.y1))};
+    return true;
+}
+
 // One segment as a band of `ThinWidth` rasterised lines, side by side across its run.
 RECT DrawThinSegment(DeviceContext* dc, const PixelTarget& target, POINT a, POINT b, const LineStyle& style) {
     const bool xMajor = std::llabs(int64_t(b.x) - a.x) > std::llabs(int64_t(b.y) - a.y);
-    POINT from = ToSurface(dc, a.x, a.y);
-    POINT to = ToSurface(dc, b.x, b.y);
+    POINT from{}, to{};
+    if (!ThinSegmentOnSurface(dc, a, b, from, to)) return {0, 0, 0, 0};
     RECT dirty{0, 0, 0, 0};
     for (int band = ThinWidth(dc); band > 0; --band) {
         dirty = Union(dirty, RasterizeLine(target, from, to, style));
@@ -193,13 +228,23 @@ BOOL BitBlt(HDC destHandle, int x, int y, int width, int height, HDC sourceHandl
                 cairo_image_surface_get_height(source->surface)};
     RECT copied;
     if (!IntersectRect(&copied, &sourceArea, &bounds)) return TRUE;
+    // Only what lands inside the destination's clip is copied: cairo never
+    // sees a rectangle beyond the range of its fixed-point coordinates.
+    const RECT& clip = dest->clip;
+    const double reachLeft = std::floor((double(clip.left) - target.left) / ratio);
+    const double reachTop = std::floor((double(clip.top) - target.top) / ratio);
+    const double reachRight = std::ceil((double(clip.right) - target.left) / ratio);
+    const double reachBottom = std::ceil((double(clip.bottom) - target.top) / ratio);
+    RECT reach{Near(int64_t(from.x + reachLeft)), Near(int64_t(from.y + reachTop)), Near(int64_t(from.x + reachRight)),
+               Near(int64_t(from.y + reachBottom))};
+    if (!IntersectRect(&copied, &copied, &reach)) return TRUE;
 
     cairo_surface_t* image = source->surface;
     cairo_surface_t* copy = nullptr;
     if (image == dest->surface) {
         // Overlapping copies within one surface need the source taken first.
-        copy = cairo_surface_create_similar_image(image, cairo_image_surface_get_format(image),
-                                                  copied.right - copied.left, copied.bottom - copied.top);
+        copy = Counted(cairo_surface_create_similar_image(image, cairo_image_surface_get_format(image),
+                                                          copied.right - copied.left, copied.bottom - copied.top));
         cairo_t* grab = cairo_create(copy);
         cairo_set_source_surface(grab, image, -copied.left, -copied.top);
         cairo_set_operator(grab, CAIRO_OPERATOR_SOURCE);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/gdi/SurfaceCensus.h"
+
 namespace platform::gdi {
 namespace {
 
@@ -23,7 +25,7 @@ cairo_status_t ReadBytes(void* closure, unsigned char* data, unsigned int length
 
 cairo_surface_t* SurfaceFromPng(const unsigned char* bytes, size_t size) {
     Reader reader{bytes, size, 0};
-    cairo_surface_t* surface = cairo_image_surface_create_from_png_stream(ReadBytes, &reader);
+    cairo_surface_t* surface = Counted(cairo_image_surface_create_from_png_stream(ReadBytes, &reader));
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(surface);
         return nullptr;

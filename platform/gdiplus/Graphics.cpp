@@ -1,5 +1,6 @@
 // Drawing surfaces on DCs and the scaled, alpha-blended picture drawing.
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/SurfaceCensus.h"
 #include "platform/gdiplus/Picture.h"
 
 #include <cairo.h>
@@ -55,10 +56,21 @@ GpStatus GdipDrawImageRectRectI(GpGraphics* graphics, GpImage* image, INT dstX, 
     const int top = std::max(srcTop, 0), bottom = std::min(srcBottom, picture->height);
     if (left >= right || top >= bottom) return Ok;
 
+    // What cairo fills is cut to the DC's clip (in logical units) first: a
+    // destination millions of pixels away is beyond its fixed-point range.
+    const double x1 = dstX + (left - srcX) * scaleX, x2 = dstX + (right - srcX) * scaleX;
+    const double y1 = dstY + (top - srcY) * scaleY, y2 = dstY + (bottom - srcY) * scaleY;
+    const double fillLeft = std::max(std::min(x1, x2), double(dc->clip.left) - dc->origin.x);
+    const double fillRight = std::min(std::max(x1, x2), double(dc->clip.right) - dc->origin.x);
+    const double fillTop = std::max(std::min(y1, y2), double(dc->clip.top) - dc->origin.y);
+    const double fillBottom = std::min(std::max(y1, y2), double(dc->clip.bottom) - dc->origin.y);
+    if (!(fillLeft < fillRight && fillTop < fillBottom)) return Ok;
+
     // The source part as a surface of its own, extended by its edge pixels:
     // bilinear filtering then never fades the picture's border into nothing
     // and never blends in pixels from outside the part.
-    cairo_surface_t* part = cairo_surface_create_for_rectangle(picture->surface, left, top, right - left, bottom - top);
+    cairo_surface_t* part = platform::gdi::Counted(
+        cairo_surface_create_for_rectangle(picture->surface, left, top, right - left, bottom - top));
     cairo_pattern_t* pattern = cairo_pattern_create_for_surface(part);
     cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
     const bool unscaled = dstWidth == srcWidth && dstHeight == srcHeight;
@@ -72,11 +84,9 @@ GpStatus GdipDrawImageRectRectI(GpGraphics* graphics, GpImage* image, INT dstX, 
     cairo_matrix_multiply(&matrix, &matrix, &shift);
     cairo_pattern_set_matrix(pattern, &matrix);
 
-    const double x1 = dstX + (left - srcX) * scaleX, x2 = dstX + (right - srcX) * scaleX;
-    const double y1 = dstY + (top - srcY) * scaleY, y2 = dstY + (bottom - srcY) * scaleY;
     cairo_t* cr = dc->BeginCairo();
     cairo_set_source(cr, pattern);
-    cairo_rectangle(cr, std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
+    cairo_rectangle(cr, fillLeft, fillTop, fillRight - fillLeft, fillBottom - fillTop);
     cairo_fill(cr);
     dc->EndCairo();
     cairo_pattern_destroy(pattern);

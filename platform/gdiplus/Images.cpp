@@ -1,5 +1,6 @@
 // GDI+ start-up and the bitmap functions of the flat API.
 #include "platform/gdiplus/Picture.h"
+#include "platform/gdi/SurfaceCensus.h"
 
 #include "platform/kernel/WideText.h"
 
@@ -152,7 +153,7 @@ GpStatus GdipCloneBitmapAreaI(INT x, INT y, INT width, INT height, PixelFormat f
         return InvalidParameter;
     }
     cairo_surface_t* surface =
-        cairo_image_surface_create(cairo_image_surface_get_format(picture->surface), width, height);
+        platform::gdi::Counted(cairo_image_surface_create(cairo_image_surface_get_format(picture->surface), width, height));
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(surface);
         return OutOfMemory;

@@ -1,6 +1,7 @@
 // PNG decoding through cairo's reader, which gives premultiplied ARGB32 (or
 // RGB24 for pictures without alpha): exactly what source-over drawing wants.
 #include "platform/gdiplus/Picture.h"
+#include "platform/gdi/SurfaceCensus.h"
 
 #include "platform/gdi/PngMemory.h"
 

@@ -2,12 +2,16 @@
 #ifndef _WIN32
 
 #include "platform/testing/TestPlatform.h"
+#include "platform/testing/SurfaceTesting.h"
 
 #include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/SurfaceCensus.h"
 
 namespace kytest {
 
 unsigned LiveGdiObjectCount() { return platform::gdi::LiveObjectCount(); }
+
+unsigned LiveSurfaceCount() { return platform::gdi::LiveSurfaceCount(); }
 
 bool FailNextGdiCreations(GdiKind kind, int count) {
     using platform::gdi::Kind;

@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "platform/display/DisplayBackend.h"
+#include "platform/kernel/kernel.h"
 #include "platform/user/Clock.h"
 #include "platform/user/InputState.h"
 #include "platform/user/Painting.h"
@@ -13,6 +14,9 @@
 
 namespace platform::user {
 namespace {
+
+constexpr std::size_t kPostedMessageQuota = 10000;
+constexpr DWORD kNotEnoughQuota = 1816;  // ERROR_NOT_ENOUGH_QUOTA
 
 struct Queue {
     std::deque<MSG> posted;
@@ -124,6 +128,12 @@ LRESULT CallWindowProcW(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LP
 BOOL PostMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (hwnd && !Find(hwnd)) return FALSE;
+    // Windows' per-thread quota: a runaway poster is refused instead of
+    // growing the queue without bound.
+    if (queue().posted.size() >= kPostedMessageQuota) {
+        SetLastError(kNotEnoughQuota);
+        return FALSE;
+    }
     queue().posted.push_back(MSG{hwnd, message, wParam, lParam, MessageTimeNow(), CursorPosition()});
     return TRUE;
 }
@@ -179,8 +189,11 @@ BOOL TranslateMessage(const MSG* msg)
 LRESULT DispatchMessageW(const MSG* msg)
 {
     if (!msg) return 0;
+    // Anyone can post a WM_TIMER with any lParam; only a procedure that a
+    // live timer was set with is called, and anything else is dropped.
     if (msg->message == WM_TIMER && msg->lParam) {
         auto proc = reinterpret_cast<TIMERPROC>(msg->lParam);
+        if (!IsTimerProcedure(proc)) return 0;
         proc(msg->hwnd, WM_TIMER, msg->wParam, msg->time);
         return 0;
     }

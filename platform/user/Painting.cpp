@@ -4,6 +4,8 @@
 
 #include <cairo.h>
 
+#include <algorithm>
+
 #include "platform/display/DisplayBackend.h"
 #include "platform/display/DisplayScale.h"
 #include "platform/user/MessageQueue.h"
@@ -71,12 +73,22 @@ HWND NextWindowToPaint(HWND filter)
     return nullptr;
 }
 
-void CreateSurface(Window& top) { top.surface = NewSurface(Width(top), Height(top)); }
+// A window larger than the screen cannot be seen beyond it, so its surface
+// stops there, as Windows stops the window at its largest tracking size;
+// a 32767-pixel square would otherwise ask for gigabytes.
+static cairo_surface_t* NewWindowSurface(const Window& top)
+{
+    const RECT screen = platform::Display().ScreenRect();
+    return NewSurface(std::min<LONG>(Width(top), std::max<LONG>(screen.right - screen.left, 1)),
+                      std::min<LONG>(Height(top), std::max<LONG>(screen.bottom - screen.top, 1)));
+}
+
+void CreateSurface(Window& top) { top.surface = NewWindowSurface(top); }
 
 void ResizeSurface(Window& top)
 {
     cairo_surface_t* old = top.surface;
-    top.surface = NewSurface(Width(top), Height(top));
+    top.surface = NewWindowSurface(top);
     if (old) {
         cairo_t* cr = cairo_create(top.surface);
         cairo_set_source_surface(cr, old, 0, 0);

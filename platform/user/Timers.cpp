@@ -73,6 +73,11 @@ void KillTimersOf(HWND hwnd)
     std::erase_if(timers(), [hwnd](const Timer& t) { return t.hwnd == hwnd; });
 }
 
+bool IsTimerProcedure(TIMERPROC proc)
+{
+    return proc && std::any_of(timers().begin(), timers().end(), [proc](const Timer& t) { return t.proc == proc; });
+}
+
 unsigned TimerCount() { return static_cast<unsigned>(timers().size()); }
 
 }  // namespace platform::user

@@ -15,6 +15,8 @@ DWORD MillisecondsToNextTimer();
 // Clock time at which the next timer falls due; false if there is none.
 bool NextTimerDue(uint64_t* time);
 void KillTimersOf(HWND hwnd);
+// True when some live timer was set with `proc`: only those are ever called.
+bool IsTimerProcedure(TIMERPROC proc);
 unsigned TimerCount();
 
 }  // namespace platform::user

@@ -1,6 +1,8 @@
 // Showing, moving, sizing, maximising, and coordinates.
 #include "platform/user/WindowPos.h"
 
+#include <algorithm>
+
 #include "platform/display/DisplayBackend.h"
 #include "platform/user/Input.h"
 #include "platform/user/InputState.h"
@@ -64,10 +66,32 @@ void SetWindowRect(HWND hwnd, RECT rect, bool repaint, bool fromDisplay)
     if (!w) return;
     if (rect.right < rect.left) rect.right = rect.left;
     if (rect.bottom < rect.top) rect.bottom = rect.top;
+    // As Windows does for a sizable or overlapped top-level window, a new
+    // size is held within the tracking limits its procedure answers, whoever
+    // asks for it; a window manager that ignored the minimum is put right.
+    const bool resized = rect.right - rect.left != Width(*w) || rect.bottom - rect.top != Height(*w);
+    bool displayOverruled = false;
+    if (resized && !w->parent && !w->maximized && ((w->style & WS_THICKFRAME) || !(w->style & WS_POPUP))) {
+        MINMAXINFO info = QueryMinMax(*w);
+        if (!(w = Find(hwnd))) return;
+        const LONG width = std::max(std::min(rect.right - rect.left, info.ptMaxTrackSize.x), info.ptMinTrackSize.x);
+        const LONG height = std::max(std::min(rect.bottom - rect.top, info.ptMaxTrackSize.y), info.ptMinTrackSize.y);
+        if (fromDisplay && (width != rect.right - rect.left || height != rect.bottom - rect.top)) {
+            fromDisplay = false;
+            displayOverruled = true;
+        }
+        rect.right = rect.left + width;
+        rect.bottom = rect.top + height;
+    }
     RECT old = w->rect;
     bool moved = rect.left != old.left || rect.top != old.top;
     bool sized = rect.right - rect.left != old.right - old.left || rect.bottom - rect.top != old.bottom - old.top;
-    if (!moved && !sized) return;
+    if (!moved && !sized) {
+        // The window manager's size was refused outright: its window goes back.
+        if (displayOverruled && w->hasNative)
+            platform::Display().MoveNativeWindow(hwnd, rect.left, rect.top, Width(*w), Height(*w));
+        return;
+    }
     w->rect = rect;
     if (!w->maximized) w->normalRect = rect;
     // A shown window that has been sized needs no first WM_SIZE any more.

@@ -1,0 +1,71 @@
+// Our own display side of the tracking limits: a window manager that sizes a
+// window below its minimum is put right, and a window far larger than the
+// screen still paints, on a surface no larger than the screen.
+#include <gtest/gtest.h>
+
+#include "../TestWindow.h"
+#include "platform/display/HeadlessBackend.h"
+#include "platform/testing/TestPlatform.h"
+#include "platform/user/Input.h"
+
+namespace {
+
+class NativeWindowLimit : public ::testing::Test {
+protected:
+    void TearDown() override { testwin::Reset(); }
+};
+
+TEST_F(NativeWindowLimit, AWindowManagerResizeBelowTheMinimumIsUndone)
+{
+    HWND hwnd = testwin::CreateTopLevel(10, 20, 400, 300, 0, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    testwin::SetHook([](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
+        if (message != WM_GETMINMAXINFO)
+            return false;
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{250, 150};
+        *result = 0;
+        return true;
+    });
+    kytest::PumpUntilIdle();
+
+    const struct {
+        SIZE fromDisplay;
+        SIZE expected;
+    } cases[] = {{{249, 149}, {250, 150}}, {{250, 150}, {250, 150}}, {{251, 151}, {251, 151}}, {{50, 500}, {250, 500}}};
+    for (const auto& c : cases) {
+        platform::input::Resized(hwnd, c.fromDisplay.cx, c.fromDisplay.cy);
+        RECT window{};
+        GetWindowRect(hwnd, &window);
+        EXPECT_EQ(window.right - window.left, c.expected.cx) << c.fromDisplay.cx;
+        EXPECT_EQ(window.bottom - window.top, c.expected.cy) << c.fromDisplay.cy;
+        // A size that was overruled is pressed on the native window too.
+        const auto* native = platform::HeadlessBackend::Instance().Native(hwnd);
+        ASSERT_NE(native, nullptr);
+        if (c.expected.cx != c.fromDisplay.cx) {
+            EXPECT_EQ(native->rect.right - native->rect.left, c.expected.cx) << c.fromDisplay.cx;
+        }
+    }
+}
+
+TEST_F(NativeWindowLimit, AHugePopupPaintsOnAScreenSizedSurface)
+{
+    HWND hwnd = testwin::CreateTopLevel(0, 0, 32767, 32767);
+    kytest::PumpUntilIdle();
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    EXPECT_EQ(window.right, 32767) << "a pop-up is not held to the screen";
+
+    // The headless screen is 1920 x 1080: pixels up to its edge are kept,
+    // none beyond it.
+    HDC dc = GetDC(hwnd);
+    ASSERT_NE(dc, nullptr);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    RECT acrossTheEdge{1910, 1070, 1930, 1090};
+    FillRect(dc, &acrossTheEdge, red);
+    ReleaseDC(hwnd, dc);
+    DeleteObject(red);
+    EXPECT_EQ(kytest::ReadPixel(hwnd, 1919, 1079), RGB(255, 0, 0));
+    EXPECT_NE(kytest::ReadPixel(hwnd, 1920, 1079), RGB(255, 0, 0));
+    EXPECT_NE(kytest::ReadPixel(hwnd, 1919, 1080), RGB(255, 0, 0));
+}
+
+}  // namespace
