@@ -1,7 +1,7 @@
 // Timers: replacement, minimum period, one pending message per timer.
 #include <gtest/gtest.h>
 
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
 namespace {

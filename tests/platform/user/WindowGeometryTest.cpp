@@ -1,7 +1,7 @@
 // Showing, moving and sizing, coordinates, text and long values.
 #include <gtest/gtest.h>
 
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
 using testwin::CountOf;

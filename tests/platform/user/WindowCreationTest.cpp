@@ -1,7 +1,7 @@
 // Creation and destruction sequences, and how stale handles fail.
 #include <gtest/gtest.h>
 
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
 using testwin::Messages;
