@@ -227,25 +227,6 @@ TEST_F(StatusDisplay, DoubleClickCopiesTheExactText)
     EXPECT_EQ(ClipboardText(), kTip1);
 }
 
-TEST(StatusItem, CloneKeepsEverythingAndTextsAreOneColumn)
-{
-    KyStatusFlickItem item(L"abc", 2, kRed);
-    item.SetId(42);
-    item.SetSelected(true);
-    KyItemBase* copy = item.Clone();
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->Id(), 42);
-    EXPECT_TRUE(copy->IsSelected());
-    EXPECT_EQ(copy->GetHeight(), 0);
-    std::vector<std::wstring> texts{L"old", L"older"};
-    copy->GetTexts(texts);
-    EXPECT_EQ(texts, std::vector<std::wstring>{L"abc"});
-    EXPECT_EQ(static_cast<KyStatusFlickItem*>(copy)->CurrentTextColour(), kWhite);
-    copy->SetSelected(false);
-    EXPECT_EQ(static_cast<KyStatusFlickItem*>(copy)->CurrentTextColour(), kRed);
-    copy->Release();
-}
-
 TEST(StatusItem, WithoutATimerAMessageStaysRed)
 {
     // A list without a window cannot start timers.

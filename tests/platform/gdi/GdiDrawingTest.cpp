@@ -14,48 +14,6 @@ void Line(HDC dc, int x1, int y1, int x2, int y2) {
     LineTo(dc, x2, y2);
 }
 
-TEST(GdiDeviceContext, NewMemoryDcHasWindowsDefaults) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    ASSERT_NE(dc, nullptr);
-    EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 0));
-    EXPECT_EQ(GetBkColor(dc), kWhite);
-    EXPECT_EQ(GetBkMode(dc), OPAQUE);
-
-    HPEN pen = CreatePen(PS_SOLID, 1, kRed);
-    HBRUSH brush = CreateSolidBrush(kRed);
-    EXPECT_EQ(SelectObject(dc, pen), GetStockObject(BLACK_PEN));
-    EXPECT_EQ(SelectObject(dc, brush), GetStockObject(WHITE_BRUSH));
-    EXPECT_EQ(SelectObject(dc, GetStockObject(BLACK_PEN)), pen);
-    EXPECT_EQ(SelectObject(dc, GetStockObject(WHITE_BRUSH)), brush);
-
-    // The bitmap every new memory DC holds is one pixel: a bitmap selected in
-    // its place hands it back.
-    HDC other = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, 4, 4);
-    HGDIOBJ original = SelectObject(dc, bitmap);
-    EXPECT_NE(original, nullptr);
-    EXPECT_NE(original, bitmap);
-    EXPECT_EQ(SelectObject(dc, original), bitmap);
-
-    EXPECT_EQ(SetBkMode(dc, TRANSPARENT), OPAQUE);
-    EXPECT_EQ(SetTextColor(dc, kRed), RGB(0, 0, 0));
-    EXPECT_EQ(SetBkColor(dc, kRed), kWhite);
-
-    EXPECT_TRUE(DeleteObject(bitmap));
-    EXPECT_TRUE(DeleteObject(pen));
-    EXPECT_TRUE(DeleteObject(brush));
-    EXPECT_TRUE(DeleteDC(other));
-    EXPECT_TRUE(DeleteDC(dc));
-}
-
-TEST(GdiDeviceContext, StockObjectsAreStable) {
-    for (int stock : {WHITE_BRUSH, LTGRAY_BRUSH, BLACK_BRUSH, NULL_BRUSH, BLACK_PEN}) {
-        EXPECT_NE(GetStockObject(stock), nullptr) << stock;
-        EXPECT_EQ(GetStockObject(stock), GetStockObject(stock)) << stock;
-    }
-    EXPECT_NE(GetStockObject(WHITE_BRUSH), GetStockObject(BLACK_BRUSH));
-}
-
 TEST(GdiDrawing, FillRectExcludesRightAndBottom) {
     Canvas canvas(20, 20);
     ASSERT_TRUE(canvas.Valid());
@@ -255,20 +213,6 @@ TEST(GdiDrawing, ExtremeCoordinatesAreHarmless) {
     DeleteObject(red);
     EXPECT_TRUE(Rectangle(canvas.Dc(), -huge - 1, 0, huge, 5));
     EXPECT_TRUE(BitBlt(canvas.Dc(), huge, huge, huge, huge, canvas.Dc(), -huge - 1, 0, SRCCOPY));
-}
-
-TEST(GdiRectangles, IntersectRect) {
-    RECT a, b, out;
-    SetRect(&a, 0, 0, 10, 10);
-    SetRect(&b, 5, 5, 20, 20);
-    EXPECT_TRUE(IntersectRect(&out, &a, &b));
-    EXPECT_EQ(out.left, 5);
-    EXPECT_EQ(out.bottom, 10);
-    SetRect(&b, 10, 0, 20, 10);  // touching only
-    EXPECT_FALSE(IntersectRect(&out, &a, &b));
-    EXPECT_EQ(out.left, 0);
-    EXPECT_EQ(out.right, 0);
-    EXPECT_EQ(out.bottom, 0);
 }
 
 }  // namespace

@@ -139,21 +139,6 @@ TEST_F(GdiplusTest, BrokenDataFailsCleanly) {
     EXPECT_EQ(DllExports::GdipDeleteGraphics(nullptr), InvalidParameter);
 }
 
-TEST_F(GdiplusTest, LoadsFromAFile) {
-    const char* name = "gdiplus-conformance.png";
-    FILE* file = std::fopen(name, "wb");
-    ASSERT_NE(file, nullptr);
-    std::fwrite(kTwoHalves, 1, sizeof kTwoHalves, file);
-    std::fclose(file);
-    GpBitmap* bitmap = nullptr;
-    EXPECT_EQ(DllExports::GdipCreateBitmapFromFile(L"gdiplus-conformance.png", &bitmap), Ok);
-    UINT width = 0;
-    EXPECT_EQ(DllExports::GdipGetImageWidth(bitmap, &width), Ok);
-    EXPECT_EQ(width, 8u);
-    EXPECT_EQ(DllExports::GdipDisposeImage(bitmap), Ok);
-    std::remove(name);
-}
-
 TEST_F(GdiplusTest, ClonesAnAreaWithinTheBitmapOnly) {
     GpBitmap* bitmap = nullptr;
     ASSERT_EQ(Decode(kTwoHalves, sizeof kTwoHalves, &bitmap), Ok);
@@ -218,22 +203,6 @@ TEST_F(GdiplusTest, DrawsUnscaledAndScaledBlendedOverTheDc) {
 
     EXPECT_EQ(DllExports::GdipDisposeImage(bitmap), Ok);
     FreeBlocks();
-}
-
-TEST(GdiplusStartupTest, RefusesBadArguments) {
-    GdiplusStartupInput input;
-    EXPECT_EQ(GdiplusStartup(nullptr, &input, nullptr), InvalidParameter);
-    ULONG_PTR token = 0;
-    EXPECT_EQ(GdiplusStartup(&token, nullptr, nullptr), InvalidParameter);
-    input.GdiplusVersion = 0;
-    EXPECT_EQ(GdiplusStartup(&token, &input, nullptr), UnsupportedGdiplusVersion);
-    // Two sessions may overlap; each ends with its own token.
-    input.GdiplusVersion = 1;
-    ULONG_PTR first = 0, second = 0;
-    ASSERT_EQ(GdiplusStartup(&first, &input, nullptr), Ok);
-    ASSERT_EQ(GdiplusStartup(&second, &input, nullptr), Ok);
-    GdiplusShutdown(second);
-    GdiplusShutdown(first);
 }
 
 TEST(GlobalMemory, MovableBlocksAndStreams) {

@@ -65,26 +65,6 @@ TEST_F(Timers, KilledTimerStopsAndDestroyedWindowTakesItsTimers)
     EXPECT_EQ(TimerCount(hwnd, 5), 0);
 }
 
-int procCalls = 0;
-
-void CALLBACK CountingProc(HWND, UINT message, UINT_PTR, DWORD)
-{
-    if (message == WM_TIMER) ++procCalls;
-}
-
-TEST_F(Timers, ThreadTimerGetsAnIdAndCallsItsProcedure)
-{
-    procCalls = 0;
-    UINT_PTR id = SetTimer(nullptr, 0, 20, CountingProc);
-    ASSERT_NE(id, 0u);
-    kytest::AdvanceClock(100);
-    EXPECT_GE(procCalls, 1);
-    EXPECT_TRUE(KillTimer(nullptr, id));
-    int calls = procCalls;
-    kytest::AdvanceClock(100);
-    EXPECT_EQ(procCalls, calls);
-}
-
 TEST_F(Timers, ManualClockRunsAnExactSchedule)
 {
     if (!kytest::HasManualClock()) GTEST_SKIP() << "real time: the number of periods in a span is not exact";

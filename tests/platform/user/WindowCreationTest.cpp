@@ -98,17 +98,6 @@ TEST_F(WindowCreation, UnknownClassOrChildWithoutParentFails)
     EXPECT_EQ(CreateWindowExW(0, testwin::ClassFor(0), L"", WS_CHILD, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
 }
 
-TEST_F(WindowCreation, SameClassNameRegistersOnce)
-{
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.lpszClassName = L"KyConformance_Twice";
-    EXPECT_NE(RegisterClassExW(&wc), 0);
-    EXPECT_EQ(RegisterClassExW(&wc), 0);
-    EXPECT_TRUE(UnregisterClassW(L"KyConformance_Twice", nullptr));
-}
-
 TEST_F(WindowCreation, DestroySendsDestroyParentFirstAndKillsTheTree)
 {
     HWND top = testwin::CreateTopLevel();
