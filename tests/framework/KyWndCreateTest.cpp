@@ -1,6 +1,6 @@
 // Creating and destroying framework windows: class registration, the
 // failure paths, and the two ways a window can end.
-#include "RecordingWnd.h"
+#include "tests/support/RecordingWnd.h"
 #include "framework/ProgramModule.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The common dispatch: buffers, framework messages, timers, mouse capture,
 // focus and leave tracking, as a class's handler sees them.
-#include "RecordingWnd.h"
+#include "tests/support/RecordingWnd.h"
 #include "framework/KyWndMessages.h"
 
 #include <gtest/gtest.h>
