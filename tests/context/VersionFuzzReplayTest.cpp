@@ -45,14 +45,3 @@ TEST(VersionFuzzReplay, DamagedRecords)
         Replay(record);
     }
 }
-
-TEST(VersionFuzzReplay, Noise)
-{
-    std::mt19937 random(7);
-    for (int round = 0; round < 2000; ++round) {
-        std::vector<BYTE> record(random() % 600);
-        for (BYTE& b : record)
-            b = static_cast<BYTE>(random());
-        Replay(record);
-    }
-}

@@ -148,27 +148,6 @@ TEST(VersionRecord, BuffersThatCannotHoldTheRecordAreRefused)
     ExpectReset(info);
 }
 
-TEST(VersionRecord, TruncatedRecordsNeverReadPastTheirEnd)
-{
-    const std::vector<BYTE> full = kytest::TypicalVersionRecord();
-    for (std::size_t cut = 0; cut < full.size(); ++cut) {
-        std::vector<BYTE> record(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(cut));
-        kytest::ClampRecordLength(record);
-        const std::vector<BYTE> block = kytest::VersionBlockOf(record);
-        VersionInfo info;
-        if (!info.ReadRecord(L"cut", block.data(), block.size())) {
-            ExpectReset(info);
-            continue;
-        }
-        EXPECT_EQ(info.productVersion, (std::array<WORD, 4>{1, 6, 0, 0}));
-        for (const VersionStrings& table : info.stringTables) {
-            // Whatever survives of a text is a beginning of the real text.
-            const std::wstring name = table.productNameText;
-            EXPECT_EQ(std::wstring(L"透镜成像演示").compare(0, name.size(), name), 0) << cut;
-        }
-    }
-}
-
 TEST(FileExists, OnlyPlainExistingFiles)
 {
     const std::wstring self = ModulePath();

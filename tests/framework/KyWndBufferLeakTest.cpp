@@ -1,6 +1,6 @@
 // The paint buffers of a window that grows, is destroyed and is created
 // again leave no GDI object behind.
-#include "RecordingWnd.h"
+#include "tests/support/RecordingWnd.h"
 #include "platform/testing/TestPlatform.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Creating and destroying framework windows: class registration, the
 // failure paths, and the two ways a window can end.
-#include "RecordingWnd.h"
+#include "tests/support/RecordingWnd.h"
 #include "framework/ProgramModule.h"
 
 #include <gtest/gtest.h>
@@ -33,25 +33,6 @@ TEST(KyWndCreate, WindowsOfOneClassStyleShareOneClass)
     WNDCLASSEXW unused{};
     unused.cbSize = sizeof(unused);
     EXPECT_FALSE(GetClassInfoExW(ProgramModule(), L"_Tev_KyWnd2_classCtyle:0B_", &unused));
-}
-
-TEST(KyWndCreate, NewWindowsStartAtTheOriginWithNoSize)
-{
-    RecordingWnd parent;
-    ASSERT_TRUE(CreateShownTopLevel(parent, 200, 150));
-    RecordingWnd child;
-    ASSERT_TRUE(child.CreateChild(parent.GetHwnd(), parent.BackDc()));
-    EXPECT_EQ(child.Parent(), parent.GetHwnd());
-    EXPECT_EQ(child.Background(), parent.BackDc());
-    EXPECT_FALSE(IsWindowVisible(child.GetHwnd()));
-    RECT rect{1, 1, 1, 1};
-    GetClientRect(child.GetHwnd(), &rect);
-    EXPECT_EQ(rect.right, 0);
-    EXPECT_EQ(rect.bottom, 0);
-    // Creation runs WM_CREATE through the handler, after WM_NCCREATE.
-    ASSERT_EQ(child.Seen(WM_NCCREATE).size(), 1u);
-    ASSERT_EQ(child.Seen(WM_CREATE).size(), 1u);
-    EXPECT_EQ(child.Seen(WM_CREATE)[0].handleAtTheTime, child.GetHwnd());
 }
 
 TEST(KyWndCreate, FailuresLeaveTheObjectWithoutAWindow)

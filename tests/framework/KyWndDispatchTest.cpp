@@ -1,6 +1,6 @@
 // The common dispatch: buffers, framework messages, timers, mouse capture,
 // focus and leave tracking, as a class's handler sees them.
-#include "RecordingWnd.h"
+#include "tests/support/RecordingWnd.h"
 #include "framework/KyWndMessages.h"
 
 #include <gtest/gtest.h>
@@ -28,40 +28,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(KyWndDispatch, BuffersGrowWithTheWindowAndNeverShrink)
-{
-    RecordingWnd child;
-    child.secondBuffer = true;
-    ASSERT_TRUE(child.CreateChild(parent.GetHwnd(), nullptr));
-    ASSERT_NE(child.BackDc(), nullptr);
-    ASSERT_NE(child.SecondDc(), nullptr);
-    EXPECT_EQ(child.BufferWidth(), 0);
-
-    HWND handle = child.GetHwnd();
-    MoveWindow(handle, 0, 0, 300, 200, FALSE);
-    EXPECT_EQ(child.BufferWidth(), 300);
-    EXPECT_EQ(child.BufferHeight(), 200);
-    // Wider but lower: made again at exactly the new size.
-    MoveWindow(handle, 0, 0, 400, 100, FALSE);
-    EXPECT_EQ(child.BufferWidth(), 400);
-    EXPECT_EQ(child.BufferHeight(), 100);
-    // Smaller in both directions: kept.
-    MoveWindow(handle, 0, 0, 350, 80, FALSE);
-    EXPECT_EQ(child.BufferWidth(), 400);
-    EXPECT_EQ(child.BufferHeight(), 100);
-    // Higher only: made again.
-    MoveWindow(handle, 0, 0, 350, 120, FALSE);
-    EXPECT_EQ(child.BufferWidth(), 350);
-    EXPECT_EQ(child.BufferHeight(), 120);
-
-    RecordingWnd unbuffered;
-    unbuffered.doubleBuffered = false;
-    ASSERT_TRUE(unbuffered.CreateChild(parent.GetHwnd(), nullptr));
-    MoveWindow(unbuffered.GetHwnd(), 0, 0, 300, 200, FALSE);
-    EXPECT_EQ(unbuffered.BackDc(), nullptr);
-    EXPECT_EQ(unbuffered.BufferWidth(), 0);
-}
 
 TEST_F(KyWndDispatch, EverySizePostsSizedWithItsOwnSize)
 {

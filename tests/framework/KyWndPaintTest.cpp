@@ -1,6 +1,6 @@
 // The double-buffered paint: what the back buffer holds before and after
 // Paint, and where the background comes from.
-#include "RecordingWnd.h"
+#include "tests/support/RecordingWnd.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "images/ImageDrawing.h"
-#include "TestCanvas.h"
+#include "tests/support/Canvas.h"
 #include "TestPng.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ protected:
 
 TEST_F(Drawing, EmptyPicturesDrawNothing)
 {
-    TestCanvas canvas(40, 40);
+    Canvas canvas(40, 40);
     KyJigsawImage empty;
     EXPECT_FALSE(HasPicture(empty));
     EXPECT_FALSE(DrawImage(canvas.Dc(), empty, 0, 0, 40, 40, 0, 10, 10));
@@ -35,7 +35,7 @@ TEST_F(Drawing, EmptyPicturesDrawNothing)
 
 TEST_F(Drawing, UnscaledCopyLandsPixelForPixel)
 {
-    TestCanvas canvas(80, 40);
+    Canvas canvas(80, 40);
     ASSERT_TRUE(DrawImage(canvas.Dc(), picture_, 5, 7, 64, 22, 0, 64, 22));
     for (int y : {0, 10, 21}) {
         for (int x : {0, 1, 31, 62, 63})
@@ -49,7 +49,7 @@ TEST_F(Drawing, UnscaledCopyLandsPixelForPixel)
 TEST_F(Drawing, SourceOffsetSelectsAColumnOfTheStrip)
 {
     // As the skinned buttons pick one face of four from their strip.
-    TestCanvas canvas(40, 40);
+    Canvas canvas(40, 40);
     ASSERT_TRUE(DrawImage(canvas.Dc(), picture_, 0, 0, 16, 22, 48, 16, 22));
     EXPECT_EQ(canvas.Pixel(0, 0), GradientColour(48, 0));
     EXPECT_EQ(canvas.Pixel(15, 21), GradientColour(63, 21));
@@ -58,7 +58,7 @@ TEST_F(Drawing, SourceOffsetSelectsAColumnOfTheStrip)
 
 TEST_F(Drawing, ASourceReachingPastTheBitmapIsCutToIt)
 {
-    TestCanvas canvas(40, 40);
+    Canvas canvas(40, 40);
     ASSERT_TRUE(DrawImage(canvas.Dc(), picture_, 0, 0, 32, 22, 48, 32, 22));
     EXPECT_EQ(canvas.Pixel(0, 5), GradientColour(48, 5));
     EXPECT_EQ(canvas.Pixel(15, 5), GradientColour(63, 5));
@@ -68,7 +68,7 @@ TEST_F(Drawing, ASourceReachingPastTheBitmapIsCutToIt)
 
 TEST_F(Drawing, ScalingFillsTheDestinationRectangle)
 {
-    TestCanvas canvas(140, 60);
+    Canvas canvas(140, 60);
     ASSERT_TRUE(DrawImage(canvas.Dc(), picture_, 2, 3, 128, 44, 0, 64, 22));
     // Geometry only: inside is picture, outside untouched; filters differ.
     EXPECT_TRUE(NearColour(canvas.Pixel(2 + 64, 3 + 22), GradientColour(32, 11), 12));
@@ -85,7 +85,7 @@ TEST_F(Drawing, AlphaIsBlendedOverWhatIsThere)
     });
     KyImage glass;
     ASSERT_TRUE(glass.LoadFromMemory(png.data(), UINT(png.size()), false));
-    TestCanvas canvas(8, 8, RGB(255, 0, 0));
+    Canvas canvas(8, 8, RGB(255, 0, 0));
     ASSERT_TRUE(DrawImage(canvas.Dc(), glass, 0, 0, 8, 8, 0, 8, 8));
     EXPECT_TRUE(NearColour(canvas.Pixel(1, 1), RGB(127, 0, 128), 3)) << std::hex << canvas.Pixel(1, 1);
     EXPECT_EQ(canvas.Pixel(6, 6), RGB(255, 0, 0));  // fully transparent
@@ -93,7 +93,7 @@ TEST_F(Drawing, AlphaIsBlendedOverWhatIsThere)
 
 TEST_F(Drawing, PieceSizesOfZeroFailAndNegativeOnesDrawNothing)
 {
-    TestCanvas canvas(40, 40);
+    Canvas canvas(40, 40);
     DrawingSurface surface(canvas.Dc());
     EXPECT_FALSE(DrawPiece(picture_, surface, 0, 0, 0, 10, 0, 0, 10, 10));
     EXPECT_FALSE(DrawPiece(picture_, surface, 0, 0, 10, 10, 0, 0, 10, 0));
@@ -104,7 +104,7 @@ TEST_F(Drawing, PieceSizesOfZeroFailAndNegativeOnesDrawNothing)
 
 TEST_F(Drawing, JigsawWithoutMarginsTilesUnscaled)
 {
-    TestCanvas canvas(160, 40);
+    Canvas canvas(160, 40);
     ASSERT_TRUE(DrawJigsawSized(canvas.Dc(), picture_, 150, 30));
     EXPECT_EQ(canvas.Pixel(0, 0), GradientColour(0, 0));
     EXPECT_EQ(canvas.Pixel(63, 21), GradientColour(63, 21));
@@ -118,7 +118,7 @@ TEST_F(Drawing, JigsawWithoutMarginsTilesUnscaled)
 TEST_F(Drawing, JigsawAtTheSourceSizeReproducesThePicture)
 {
     ASSERT_TRUE(picture_.SetMargins(RECT{4, 4, 4, 4}));
-    TestCanvas canvas(80, 40);
+    Canvas canvas(80, 40);
     ASSERT_TRUE(DrawJigsaw(canvas.Dc(), picture_, RECT{3, 5, 67, 27}));
     for (int y : {0, 3, 4, 11, 17, 18, 21}) {
         for (int x : {0, 3, 4, 30, 59, 60, 63})

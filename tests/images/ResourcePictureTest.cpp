@@ -1,6 +1,6 @@
 #include "images/ImageDrawing.h"
 #include "images/KyImagePool.h"
-#include "TestCanvas.h"
+#include "tests/support/Canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ TEST(ResourcePictures, SameModuleTypeAndNameShareOneDecodedPicture)
 
     const int32_t id = first.SharedId();
     first.Release();
-    TestCanvas canvas(50, 170);
+    Canvas canvas(50, 170);
     EXPECT_TRUE(DrawImage(canvas.Dc(), second, 0, 0, 50, 170, 0, 50, 170));
     EXPECT_FALSE(canvas.Untouched());
     second.Release();
@@ -62,8 +62,8 @@ TEST(ResourcePictures, TheCandleAtItsOwnSizeIsBlendedByItsAlpha)
 {
     KyImage candle;
     ASSERT_TRUE(candle.LoadFromResource(GetModuleHandleW(nullptr), L"BIN", kCandle, true));
-    TestCanvas overRed(50, 170, RGB(255, 0, 0));
-    TestCanvas overBlue(50, 170, RGB(0, 0, 255));
+    Canvas overRed(50, 170, RGB(255, 0, 0));
+    Canvas overBlue(50, 170, RGB(0, 0, 255));
     ASSERT_TRUE(DrawImage(overRed.Dc(), candle, 0, 0, 50, 170, 0, 50, 170));
     ASSERT_TRUE(DrawImage(overBlue.Dc(), candle, 0, 0, 50, 170, 0, 50, 170));
 

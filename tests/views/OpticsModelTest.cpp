@@ -24,23 +24,6 @@ void Place(Probe& view, float focal, float object)
 
 }  // namespace
 
-TEST(ViewDefaults, FieldsBeforeAnyComputation)
-{
-    ConvexProbe convex;
-    ConcaveProbe concave;
-    EXPECT_TRUE(convex.isConvex);
-    EXPECT_FALSE(concave.isConvex);
-    EXPECT_EQ(convex.scale, 8.0f);
-    EXPECT_EQ(concave.scale, 10.0f);
-    for (auto* view : {static_cast<KyViewBase*>(&convex), static_cast<KyViewBase*>(&concave)})
-        EXPECT_EQ(view->GetHwnd(), nullptr);
-    EXPECT_EQ(convex.focalLength, 10.0f);
-    EXPECT_EQ(convex.objectHeight, 10.0f);
-    EXPECT_EQ(convex.objectX, -15.0f);
-    EXPECT_FALSE(convex.hasImage);
-    EXPECT_TRUE(convex.statusLines.empty());
-}
-
 TEST(ConvexModel, DefaultSceneGivesARealMagnifiedImage)
 {
     ConvexProbe view;

@@ -5,6 +5,7 @@
 
 #include "context/AppContext.h"
 #include "images/ImageDrawing.h"
+#include "tests/support/Canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -20,68 +21,6 @@ constexpr int kWidth = 1000;
 constexpr int kHeight = 600;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRayColour = RGB(222, 62, 33);
-
-// A white 32-bit top-down section in a memory DC; pixels are read from the
-// bits, since the scans below touch most of the picture many times over.
-class SceneCanvas {
-public:
-    SceneCanvas(int width, int height) : width_(width), height_(height)
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        bits_ = static_cast<const uint32_t*>(bits);
-        previous_ = SelectObject(dc_, bitmap_);
-        RECT all{0, 0, width, height};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    }
-    ~SceneCanvas()
-    {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    SceneCanvas(const SceneCanvas&) = delete;
-    SceneCanvas& operator=(const SceneCanvas&) = delete;
-
-    HDC Dc() const { return dc_; }
-    // Reading a pixel through GDI first makes sure that no drawing is still
-    // batched when the bits are read.
-    void Settle() const { GetPixel(dc_, 0, 0); }
-    COLORREF Pixel(int x, int y) const
-    {
-        if (x < 0 || y < 0 || x >= width_ || y >= height_)
-            return CLR_INVALID;
-        const uint32_t pixel = bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
-        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-    }
-    bool Untouched() const
-    {
-        Settle();
-        for (int y = 0; y < height_; ++y) {
-            for (int x = 0; x < width_; ++x) {
-                if (Pixel(x, y) != RGB(255, 255, 255))
-                    return false;
-            }
-        }
-        return true;
-    }
-
-private:
-    int width_;
-    int height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    const uint32_t* bits_ = nullptr;
-};
 
 bool IsDark(COLORREF c)
 {
@@ -116,9 +55,8 @@ RECT BoxWhere(const RECT& region, const std::function<bool(int, int)>& test)
     return box.left > box.right ? RECT{0, 0, 0, 0} : box;
 }
 
-RECT InkBox(const SceneCanvas& canvas, const RECT& region, const std::function<bool(COLORREF)>& test)
+RECT InkBox(const Canvas& canvas, const RECT& region, const std::function<bool(COLORREF)>& test)
 {
-    canvas.Settle();
     return BoxWhere(region, [&](int x, int y) { return test(canvas.Pixel(x, y)); });
 }
 
@@ -128,9 +66,8 @@ bool Empty(const RECT& r)
 }
 
 // Ray pixels on the segment's own pixels, as a share of them.
-double RayShare(const SceneCanvas& canvas, POINT from, POINT to)
+double RayShare(const Canvas& canvas, POINT from, POINT to)
 {
-    canvas.Settle();
     const int steps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
     int hits = 0;
     for (int i = 0; i < steps; ++i) {
@@ -151,9 +88,9 @@ protected:
     static void SetUpTestSuite() { AppContext::Instance().Initialize(); }
 
     template <typename View>
-    std::unique_ptr<SceneCanvas> PaintOf(View& view)
+    std::unique_ptr<Canvas> PaintOf(View& view)
     {
-        auto canvas = std::make_unique<SceneCanvas>(kWidth, kHeight);
+        auto canvas = std::make_unique<Canvas>(kWidth, kHeight);
         SetBkMode(canvas->Dc(), TRANSPARENT);
         view.Paint(canvas->Dc(), RECT{0, 0, kWidth, kHeight});
         return canvas;
@@ -170,8 +107,6 @@ protected:
         picture.Release();
         const auto without = PaintOf(view);
         picture.LoadFromImage(kept, true);
-        with->Settle();
-        without->Settle();
         return BoxWhere(Around(box), [&](int x, int y) { return with->Pixel(x, y) != without->Pixel(x, y); });
     }
 
@@ -183,7 +118,7 @@ protected:
     // The ink of `picture` drawn alone into `box`.
     static RECT InkAlone(const KyImage& picture, const PictureBox& box)
     {
-        SceneCanvas canvas(kWidth, kHeight);
+        Canvas canvas(kWidth, kHeight);
         const RECT& source = picture.SourceRect();
         DrawImage(canvas.Dc(), picture, box.left, box.top, box.width, box.height, 0, source.right - source.left,
                   source.bottom - source.top);
@@ -232,7 +167,6 @@ TEST_F(ScenePaint, TicksMarksAndUnitsOfTheDefaultConvexView)
     ConvexView view;
     Open(view);
     const auto canvas = PaintOf(view);
-    canvas->Settle();
     // Horizontal ticks rise 5 pixels from the axis; those at f and 2f are
     // covered by the red marks. Row 265 is the tick's excluded end point.
     for (int x : {20, 100, 180, 260, 740, 820, 900, 980}) {
@@ -289,7 +223,6 @@ TEST_F(ScenePaint, RaysOfTheDefaultConvexViewMeetAtTheImageTip)
     ConvexView view;
     Open(view);
     const auto canvas = PaintOf(view);
-    canvas->Settle();
     // Through the centre and from the lens through F' (580, 270), both
     // ending at the image's tip (740, 430); the end point is left out.
     for (POINT p : {POINT{440, 230}, POINT{560, 310}, POINT{710, 410}, POINT{739, 429}, POINT{400, 190},
@@ -407,17 +340,15 @@ TEST_F(ScenePaint, ButtonFacesFollowTheState)
     SkinButton& button = view.buttons[0];
     const RECT& r = button.rect;
     auto faceAt = [&](int face) {
-        SceneCanvas alone(kWidth, kHeight);
+        Canvas alone(kWidth, kHeight);
         const RECT& strip = context.buttonSkin.SourceRect();
         DrawImage(alone.Dc(), context.buttonSkin, r.left, r.top, 65, 22, 64 * face, 65, strip.bottom - strip.top);
-        alone.Settle();
         return alone.Pixel(r.left + 3, r.top + 3);
     };
     auto shown = [&] {
-        SceneCanvas canvas(kWidth, kHeight);
+        Canvas canvas(kWidth, kHeight);
         SetBkMode(canvas.Dc(), TRANSPARENT);
         button.Draw(canvas.Dc(), RECT{0, 0, kWidth, kHeight});
-        canvas.Settle();
         return std::make_pair(canvas.Pixel(r.left + 3, r.top + 3), InkBox(canvas, r, IsDark));
     };
     const auto normal = shown();
@@ -432,7 +363,7 @@ TEST_F(ScenePaint, ButtonFacesFollowTheState)
     EXPECT_EQ(shown().first, faceAt(3));
 
     // Outside the update area nothing is drawn.
-    SceneCanvas canvas(kWidth, kHeight);
+    Canvas canvas(kWidth, kHeight);
     button.Draw(canvas.Dc(), RECT{0, 0, r.left, r.top});
     EXPECT_TRUE(canvas.Untouched());
 }

@@ -59,16 +59,6 @@ protected:
 
 }  // namespace
 
-TEST_F(SkinButtonTest, InitStoresWhatItIsGiven)
-{
-    EXPECT_EQ(button.owner, owner.GetHwnd());
-    EXPECT_EQ(button.caption, L"左移");
-    EXPECT_EQ(button.commandId, 2);
-    EXPECT_TRUE(button.autoRepeat);
-    EXPECT_TRUE(button.enabled);
-    EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceNormal);
-}
-
 TEST_F(SkinButtonTest, RightAndBottomEdgesAreOutside)
 {
     EXPECT_TRUE(button.Contains(100, 50));

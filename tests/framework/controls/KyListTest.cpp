@@ -1,6 +1,7 @@
 // The list window with real messages: layout as rows arrive, painting that
 // stays inside each row's visible part, selection, scrolling and timers.
-#include "HostWnd.h"
+#include "platform/testing/TestPlatform.h"
+#include "tests/support/RecordingWnd.h"
 #include "ProbeItem.h"
 #include "framework/controls/KyList.h"
 #include "framework/controls/KyListMessages.h"
@@ -21,7 +22,7 @@ class ListWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(host.Open(300, 200));
+        ASSERT_TRUE(CreateShownTopLevel(host, 300, 200));
         ASSERT_TRUE(list.CreateChild(host.GetHwnd(), nullptr));
         list.SetRowHeight(20);
         MoveWindow(list.GetHwnd(), 0, 140, 300, 60, TRUE);
@@ -51,7 +52,7 @@ protected:
 
     bool Selected(size_t index) { return list.ItemAt(index).IsSelected(); }
 
-    HostWnd host;
+    RecordingWnd host;
     KyList list;
     ProbeRecord record;
 };
@@ -254,8 +255,8 @@ TEST(ListWithoutWindow, AddingWorksButNoTimerStarts)
 
 TEST(ListResources, DestroyingAListLeavesNoGdiObject)
 {
-    HostWnd host;
-    ASSERT_TRUE(host.Open(300, 200));
+    RecordingWnd host;
+    ASSERT_TRUE(CreateShownTopLevel(host, 300, 200));
     kytest::PumpUntilIdle();
     const unsigned before = kytest::LiveGdiObjectCount();
     HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));

@@ -1,6 +1,7 @@
 // The scrollbar window driven through the scroll messages its hosted control
 // sends: clamping, line and page steps, thumb scaling and notifications.
-#include "HostWnd.h"
+#include "platform/testing/TestPlatform.h"
+#include "tests/support/RecordingWnd.h"
 #include "framework/controls/KyStandardScrollbar.h"
 
 #include <gtest/gtest.h>
@@ -13,13 +14,13 @@ class ScrollbarWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(host.Open(300, 200));
+        ASSERT_TRUE(CreateShownTopLevel(host, 300, 200));
         ASSERT_TRUE(bar.CreateChild(host.GetHwnd(), nullptr));
         bar.SetNotification(kNotify, 0);
         MoveWindow(bar.GetHwnd(), 280, 0, 17, 200, TRUE);
         ShowWindow(bar.GetHwnd(), SW_SHOW);
         kytest::PumpUntilIdle();
-        host.notifications.clear();
+        host.ownLog.clear();
     }
 
     // What the control says to its parent for a scroll request.
@@ -33,9 +34,9 @@ protected:
     {
         kytest::PumpUntilIdle();
         std::vector<WPARAM> positions;
-        for (const Notification& n : host.Seen(kNotify))
+        for (const HandledMessage& n : host.Seen(kNotify))
             positions.push_back(n.wParam);
-        host.notifications.clear();
+        host.ownLog.clear();
         return positions;
     }
 
@@ -48,7 +49,7 @@ protected:
         return info;
     }
 
-    HostWnd host;
+    RecordingWnd host;
     KyStandardScrollbar bar{true};
 };
 

@@ -1,7 +1,8 @@
 // The status display: tips, blinking messages read back from the screen,
 // selection colours, the ellipsis and copying to the clipboard.
-#include "HostWnd.h"
-#include "Snapshot.h"
+#include "platform/testing/TestPlatform.h"
+#include "tests/support/RecordingWnd.h"
+#include "tests/support/Canvas.h"
 #include "framework/controls/KyStatusFlickItem.h"
 #include "framework/controls/KyStatusShower.h"
 #include "gdi/FontCache.h"
@@ -27,7 +28,7 @@ class StatusDisplay : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(host.Open(400, 200));
+        ASSERT_TRUE(CreateShownTopLevel(host, 400, 200));
         ASSERT_TRUE(shower.Show(host.GetHwnd(), nullptr));
         shower.List().SetItemFont(AcquireFont(12, L"新宋体"));
         ASSERT_TRUE(shower.Move(RECT{0, 140, 400, 200}));
@@ -48,7 +49,7 @@ protected:
     Census Row(int top, COLORREF colour, COLORREF background = kWhite, int right = 200)
     {
         Census census;
-        const Snapshot shot(shower.List().GetHwnd(), RECT{0, top, right, top + 20});
+        const Canvas shot(shower.List().GetHwnd(), RECT{0, top, right, top + 20});
         for (int y = top + 2; y < top + 18; ++y) {
             for (int x = 3; x < right; ++x) {
                 const COLORREF pixel = shot.Pixel(x, y);
@@ -89,7 +90,7 @@ protected:
         KyStatusFlickItem(text, 0, kBlack).OnDoubleClick(POINT{0, 0}, RECT{}, RECT{});
     }
 
-    HostWnd host;
+    RecordingWnd host;
     KyStatusShower shower;
     unsigned elapsed = 0;
 };
@@ -194,7 +195,7 @@ TEST_F(StatusDisplay, ALongTextEndsInAnEllipsisInsideTheRow)
     const int right = shower.List().ItemArea().right;
     // Text reaches close to the right edge but leaves the 2-pixel margin.
     int lastInk = -1;
-    const Snapshot shot(shower.List().GetHwnd(), RECT{0, 0, right, 21});
+    const Canvas shot(shower.List().GetHwnd(), RECT{0, 0, right, 21});
     for (int x = right - 40; x < right; ++x) {
         for (int y = 1; y < 21; ++y) {
             if (shot.Pixel(x, y) != kWhite)
@@ -225,25 +226,6 @@ TEST_F(StatusDisplay, DoubleClickCopiesTheExactText)
     EXPECT_EQ(ClipboardText(), L"before");
     SendMessageW(list, WM_LBUTTONDBLCLK, 0, MAKELPARAM(50, 10));
     EXPECT_EQ(ClipboardText(), kTip1);
-}
-
-TEST(StatusItem, CloneKeepsEverythingAndTextsAreOneColumn)
-{
-    KyStatusFlickItem item(L"abc", 2, kRed);
-    item.SetId(42);
-    item.SetSelected(true);
-    KyItemBase* copy = item.Clone();
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->Id(), 42);
-    EXPECT_TRUE(copy->IsSelected());
-    EXPECT_EQ(copy->GetHeight(), 0);
-    std::vector<std::wstring> texts{L"old", L"older"};
-    copy->GetTexts(texts);
-    EXPECT_EQ(texts, std::vector<std::wstring>{L"abc"});
-    EXPECT_EQ(static_cast<KyStatusFlickItem*>(copy)->CurrentTextColour(), kWhite);
-    copy->SetSelected(false);
-    EXPECT_EQ(static_cast<KyStatusFlickItem*>(copy)->CurrentTextColour(), kRed);
-    copy->Release();
 }
 
 TEST(StatusItem, WithoutATimerAMessageStaysRed)

@@ -1,6 +1,7 @@
 // The list's wheel with fine-grained deltas: fractions of a notch add up to
 // whole notches before the list scrolls, and a notched wheel is unchanged.
-#include "HostWnd.h"
+#include "platform/testing/TestPlatform.h"
+#include "tests/support/RecordingWnd.h"
 #include "ProbeItem.h"
 #include "framework/controls/KyList.h"
 
@@ -27,7 +28,7 @@ class ListWheel : public ::testing::TestWithParam<WheelCase> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(host.Open(300, 200));
+        ASSERT_TRUE(CreateShownTopLevel(host, 300, 200));
         ASSERT_TRUE(list.CreateChild(host.GetHwnd(), nullptr));
         list.SetRowHeight(20);
         MoveWindow(list.GetHwnd(), 0, 140, 300, 60, TRUE);
@@ -39,7 +40,7 @@ protected:
         kytest::PumpUntilIdle();
     }
 
-    HostWnd host;
+    RecordingWnd host;
     KyList list;
     ProbeRecord record;
 };

@@ -1,6 +1,6 @@
 // A control that the focus change of its own click destroys: the window that
 // loses the focus tears the control down before the click is finished.
-#include "../ControlTestSupport.h"
+#include "ControlTestSupport.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "platform/gdi/SurfaceDc.h"
 #include "platform/testing/TestPlatform.h"
 #include "platform/win32.h"
-#include "tests/platform/TestWindow.h"
+#include "tests/support/TestWindow.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // they are visible, and nothing far away wraps round onto the canvas.
 // Coordinates stay within the 2^27 that Windows' own GDI accepts.
 #include "HugeDrawing.h"
-#include "tests/platform/TestPictures.h"
+#include "tests/platform/gdiplus/TestPictures.h"
 
 #include <cstring>
 
@@ -51,9 +51,9 @@ TEST(HugePictureDestination, FarAwayStaysAway)
     ASSERT_EQ(DllExports::GdipCreateBitmapFromStream(stream, &bitmap), Ok);
     stream->Release();
 
-    GdiTestCanvas canvas(kSize, kSize);
+    Canvas canvas(kSize, kSize);
     GpGraphics* graphics = nullptr;
-    ASSERT_EQ(DllExports::GdipCreateFromHDC(canvas.dc(), &graphics), Ok);
+    ASSERT_EQ(DllExports::GdipCreateFromHDC(canvas.Dc(), &graphics), Ok);
     EXPECT_EQ(DllExports::GdipDrawImageRectRectI(graphics, bitmap, kBeyondCairo, 10, 40, 40, 0, 0, 3, 2, UnitPixel,
                                                  nullptr, nullptr, nullptr),
               Ok);
@@ -64,8 +64,8 @@ TEST(HugePictureDestination, FarAwayStaysAway)
     DllExports::GdipDisposeImage(bitmap);
     GdiplusShutdown(token);
 
-    EXPECT_EQ(GetPixel(canvas.dc(), 30, 30), kWhite) << "nothing wrapped round";
-    EXPECT_NE(GetPixel(canvas.dc(), 75, 70), kWhite) << "the near copy is drawn";
+    EXPECT_EQ(GetPixel(canvas.Dc(), 30, 30), kWhite) << "nothing wrapped round";
+    EXPECT_NE(GetPixel(canvas.Dc(), 75, 70), kWhite) << "the near copy is drawn";
 }
 
 }  // namespace

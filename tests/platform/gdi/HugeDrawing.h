@@ -2,7 +2,7 @@
 // pixels took the ink, for the tests of huge coordinates.
 #pragma once
 
-#include "tests/platform/GdiTestCanvas.h"
+#include "tests/support/Canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -36,9 +36,9 @@ inline void Fill(HDC dc, RECT area)
 // A 20 x 20 source of ink copied to (x, y) with a width and height of `size`.
 inline void Copy(HDC dc, int x, int y, int size)
 {
-    GdiTestCanvas source(20, 20);
+    Canvas source(20, 20);
     source.Clear(kInk);
-    BitBlt(dc, x, y, size, size, source.dc(), 0, 0, SRCCOPY);
+    BitBlt(dc, x, y, size, size, source.Dc(), 0, 0, SRCCOPY);
 }
 
 struct Case {
@@ -51,13 +51,13 @@ struct Case {
 // Draws on a fresh canvas and checks the pixels that must and must not be inked.
 inline void Check(const Case& c)
 {
-    GdiTestCanvas canvas(kSize, kSize);
-    ASSERT_TRUE(canvas.valid());
-    c.draw(canvas.dc());
+    Canvas canvas(kSize, kSize);
+    ASSERT_TRUE(canvas.Valid());
+    c.draw(canvas.Dc());
     for (const POINT& p : c.inked)
-        EXPECT_EQ(GetPixel(canvas.dc(), p.x, p.y), kInk) << "(" << p.x << ", " << p.y << ")";
+        EXPECT_EQ(GetPixel(canvas.Dc(), p.x, p.y), kInk) << "(" << p.x << ", " << p.y << ")";
     for (const POINT& p : c.blank)
-        EXPECT_EQ(GetPixel(canvas.dc(), p.x, p.y), kWhite) << "(" << p.x << ", " << p.y << ")";
+        EXPECT_EQ(GetPixel(canvas.Dc(), p.x, p.y), kWhite) << "(" << p.x << ", " << p.y << ")";
 }
 
 inline std::string NameOf(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }

@@ -1,8 +1,8 @@
 // The census counts the surfaces behind pictures and drawing copies while
 // they live, and only while they live.
 #include "platform/testing/SurfaceTesting.h"
-#include "tests/platform/GdiTestCanvas.h"
-#include "tests/platform/TestPictures.h"
+#include "tests/support/Canvas.h"
+#include "tests/platform/gdiplus/TestPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -53,15 +53,15 @@ TEST_F(SurfaceCensus, APictureCountsUntilItIsDisposed)
 
 TEST_F(SurfaceCensus, DrawingLeavesNoSurfaceBehind)
 {
-    GdiTestCanvas canvas(40, 40);
+    Canvas canvas(40, 40);
     GpBitmap* picture = Decode();
     const unsigned before = kytest::LiveSurfaceCount();
     GpGraphics* graphics = nullptr;
-    ASSERT_EQ(DllExports::GdipCreateFromHDC(canvas.dc(), &graphics), Ok);
+    ASSERT_EQ(DllExports::GdipCreateFromHDC(canvas.Dc(), &graphics), Ok);
     DllExports::GdipDrawImageRectRectI(graphics, picture, 0, 0, 30, 20, 0, 0, 3, 2, UnitPixel, nullptr, nullptr,
                                        nullptr);
     DllExports::GdipDeleteGraphics(graphics);
-    BitBlt(canvas.dc(), 5, 5, 20, 20, canvas.dc(), 0, 0, SRCCOPY);  // a copy within one surface
+    BitBlt(canvas.Dc(), 5, 5, 20, 20, canvas.Dc(), 0, 0, SRCCOPY);  // a copy within one surface
     EXPECT_EQ(kytest::LiveSurfaceCount(), before);
     DllExports::GdipDisposeImage(picture);
 }

@@ -3,7 +3,7 @@
 // screen still paints, on a surface no larger than the screen.
 #include <gtest/gtest.h>
 
-#include "../TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/display/HeadlessBackend.h"
 #include "platform/testing/TestPlatform.h"
 #include "platform/user/Input.h"

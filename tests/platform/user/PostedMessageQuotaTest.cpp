@@ -2,7 +2,7 @@
 // quota and may post again once the queue has been drained.
 #include <gtest/gtest.h>
 
-#include "../TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // a live timer was set with it; any other lParam is not a call target.
 #include <gtest/gtest.h>
 
-#include "../TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
 namespace {

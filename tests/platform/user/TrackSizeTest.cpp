@@ -3,7 +3,7 @@
 // pop-up is not.
 #include <gtest/gtest.h>
 
-#include "../TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
 namespace {

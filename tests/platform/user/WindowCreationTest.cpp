@@ -1,7 +1,7 @@
 // Creation and destruction sequences, and how stale handles fail.
 #include <gtest/gtest.h>
 
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
 using testwin::Messages;
@@ -96,17 +96,6 @@ TEST_F(WindowCreation, UnknownClassOrChildWithoutParentFails)
 {
     EXPECT_EQ(CreateWindowExW(0, L"NoSuchClassAnywhere", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
     EXPECT_EQ(CreateWindowExW(0, testwin::ClassFor(0), L"", WS_CHILD, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
-}
-
-TEST_F(WindowCreation, SameClassNameRegistersOnce)
-{
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.lpszClassName = L"KyConformance_Twice";
-    EXPECT_NE(RegisterClassExW(&wc), 0);
-    EXPECT_EQ(RegisterClassExW(&wc), 0);
-    EXPECT_TRUE(UnregisterClassW(L"KyConformance_Twice", nullptr));
 }
 
 TEST_F(WindowCreation, DestroySendsDestroyParentFirstAndKillsTheTree)

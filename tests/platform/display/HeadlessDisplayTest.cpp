@@ -1,7 +1,7 @@
 // What USER tells the display about top-level windows (our own platform only).
 #include <gtest/gtest.h>
 
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/display/HeadlessBackend.h"
 #include "platform/testing/TestPlatform.h"
 #include "platform/user/Input.h"

@@ -10,7 +10,7 @@
 
 #include "platform/display/SdlDisplay.h"
 #include "platform/win32.h"
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "XScreen.h"
 
 namespace {

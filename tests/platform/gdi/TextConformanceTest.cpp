@@ -1,6 +1,6 @@
 // Fonts and text placement, judged by metrics, extents and the rectangle
 // the ink falls in, never by glyph pixels.
-#include "tests/platform/GdiTestCanvas.h"
+#include "tests/support/Canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -23,13 +23,13 @@ protected:
         Release();
         font_ = MakeFont(height, weight, face);
         ASSERT_NE(font_, nullptr);
-        previous_ = SelectObject(canvas_.dc(), font_);
-        GetTextMetricsW(canvas_.dc(), &metrics_);
-        SetBkMode(canvas_.dc(), TRANSPARENT);
+        previous_ = SelectObject(canvas_.Dc(), font_);
+        GetTextMetricsW(canvas_.Dc(), &metrics_);
+        SetBkMode(canvas_.Dc(), TRANSPARENT);
     }
     void Release() {
         if (!font_) return;
-        SelectObject(canvas_.dc(), previous_);
+        SelectObject(canvas_.Dc(), previous_);
         DeleteObject(font_);
         font_ = nullptr;
     }
@@ -37,16 +37,16 @@ protected:
 
     SIZE Extent(const wchar_t* text) {
         SIZE size{};
-        GetTextExtentPoint32W(canvas_.dc(), text, static_cast<int>(wcslen(text)), &size);
+        GetTextExtentPoint32W(canvas_.Dc(), text, static_cast<int>(wcslen(text)), &size);
         return size;
     }
     RECT Draw(const wchar_t* text, RECT rect, UINT format) {
         canvas_.Clear(RGB(255, 255, 255));
-        DrawTextW(canvas_.dc(), text, -1, &rect, format);
+        DrawTextW(canvas_.Dc(), text, -1, &rect, format);
         return canvas_.Ink();
     }
 
-    GdiTestCanvas canvas_{400, 200};
+    Canvas canvas_{400, 200};
     HFONT font_ = nullptr;
     HGDIOBJ previous_ = nullptr;
     TEXTMETRICW metrics_{};
@@ -132,14 +132,14 @@ TEST_F(TextTest, EndEllipsisFitsTheWidth) {
 TEST_F(TextTest, AmpersandIsAMnemonicUnlessNoPrefix) {
     Use(18);
     RECT rect{0, 0, 300, 50};
-    DrawTextW(canvas_.dc(), L"ab&c", -1, &rect, DT_SINGLELINE | DT_CALCRECT);
+    DrawTextW(canvas_.Dc(), L"ab&c", -1, &rect, DT_SINGLELINE | DT_CALCRECT);
     EXPECT_EQ(rect.right - rect.left, Extent(L"abc").cx);
     EXPECT_EQ(rect.bottom - rect.top, metrics_.tmHeight);
     rect = {0, 0, 300, 50};
-    DrawTextW(canvas_.dc(), L"ab&c", -1, &rect, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
+    DrawTextW(canvas_.Dc(), L"ab&c", -1, &rect, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
     EXPECT_EQ(rect.right - rect.left, Extent(L"ab&c").cx);
     rect = {0, 0, 300, 50};
-    DrawTextW(canvas_.dc(), L"a&&b", -1, &rect, DT_SINGLELINE | DT_CALCRECT);
+    DrawTextW(canvas_.Dc(), L"a&&b", -1, &rect, DT_SINGLELINE | DT_CALCRECT);
     EXPECT_EQ(rect.right - rect.left, Extent(L"a&b").cx);
 }
 
@@ -147,27 +147,27 @@ TEST_F(TextTest, TextOutPutsTheCellAtThePoint) {
     Use(28);
     SIZE size = Extent(L"CM");
     canvas_.Clear(RGB(255, 255, 255));
-    SetTextColor(canvas_.dc(), RGB(255, 0, 0));
-    EXPECT_TRUE(TextOutW(canvas_.dc(), 100, 60, L"CM", 2));
+    SetTextColor(canvas_.Dc(), RGB(255, 0, 0));
+    EXPECT_TRUE(TextOutW(canvas_.Dc(), 100, 60, L"CM", 2));
     RECT ink = canvas_.Ink();
     EXPECT_GE(ink.left, 100);
     EXPECT_LE(ink.right, 100 + size.cx + 1);
     EXPECT_GE(ink.top, 60);
     EXPECT_LE(ink.bottom, 60 + size.cy);
     // An opaque background fills the whole cell.
-    SetBkMode(canvas_.dc(), OPAQUE);
-    SetBkColor(canvas_.dc(), RGB(0, 0, 255));
+    SetBkMode(canvas_.Dc(), OPAQUE);
+    SetBkColor(canvas_.Dc(), RGB(0, 0, 255));
     canvas_.Clear(RGB(255, 255, 255));
-    TextOutW(canvas_.dc(), 100, 60, L"CM", 2);
+    TextOutW(canvas_.Dc(), 100, 60, L"CM", 2);
     const COLORREF blue = RGB(0, 0, 255);
     const COLORREF white = RGB(255, 255, 255);
-    EXPECT_EQ(GetPixel(canvas_.dc(), 100, 60), blue);
-    EXPECT_EQ(GetPixel(canvas_.dc(), 100 + size.cx - 1, 60), blue);
-    EXPECT_EQ(GetPixel(canvas_.dc(), 100, 60 + size.cy - 1), blue);
-    EXPECT_EQ(GetPixel(canvas_.dc(), 99, 60), white);
-    EXPECT_EQ(GetPixel(canvas_.dc(), 100 + size.cx, 60), white);
-    EXPECT_EQ(GetPixel(canvas_.dc(), 100, 59), white);
-    EXPECT_EQ(GetPixel(canvas_.dc(), 100, 60 + size.cy), white);
+    EXPECT_EQ(GetPixel(canvas_.Dc(), 100, 60), blue);
+    EXPECT_EQ(GetPixel(canvas_.Dc(), 100 + size.cx - 1, 60), blue);
+    EXPECT_EQ(GetPixel(canvas_.Dc(), 100, 60 + size.cy - 1), blue);
+    EXPECT_EQ(GetPixel(canvas_.Dc(), 99, 60), white);
+    EXPECT_EQ(GetPixel(canvas_.Dc(), 100 + size.cx, 60), white);
+    EXPECT_EQ(GetPixel(canvas_.Dc(), 100, 59), white);
+    EXPECT_EQ(GetPixel(canvas_.Dc(), 100, 60 + size.cy), white);
 }
 
 }  // namespace

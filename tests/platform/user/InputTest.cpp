@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
 using testwin::CountOf;

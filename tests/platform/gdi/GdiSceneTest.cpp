@@ -1,8 +1,8 @@
 // One small scene through every drawing path the program uses, with the
 // expectations both platforms must meet: lines and fills exactly, the
 // picture by its rectangle and blend, text by the rectangle it falls in.
-#include "tests/platform/GdiTestCanvas.h"
-#include "tests/platform/TestPictures.h"
+#include "tests/support/Canvas.h"
+#include "tests/platform/gdiplus/TestPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +18,9 @@ TEST(GdiScene, EveryPathMeetsItsExpectations) {
     ULONG_PTR token = 0;
     GdiplusStartupInput input;
     ASSERT_EQ(GdiplusStartup(&token, &input, nullptr), Ok);
-    GdiTestCanvas canvas(200, 120);
-    ASSERT_TRUE(canvas.valid());
-    HDC dc = canvas.dc();
+    Canvas canvas(200, 120);
+    ASSERT_TRUE(canvas.Valid());
+    HDC dc = canvas.Dc();
     const COLORREF white = RGB(255, 255, 255);
     const COLORREF black = RGB(0, 0, 0);
     const COLORREF red = RGB(255, 0, 0);

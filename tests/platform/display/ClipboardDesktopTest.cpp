@@ -13,7 +13,7 @@
 
 #include "platform/display/SdlDisplay.h"
 #include "platform/win32.h"
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
 namespace controltest {

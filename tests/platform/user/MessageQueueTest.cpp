@@ -1,7 +1,7 @@
 // The order in which GetMessageW hands out messages, and what it drops.
 #include <gtest/gtest.h>
 
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
 namespace {

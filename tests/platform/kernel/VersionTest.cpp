@@ -27,32 +27,6 @@ std::vector<unsigned char> ReadOwnRecord() {
     return block;
 }
 
-TEST(Version, FixedInfoSaysOnePointSix) {
-    std::vector<unsigned char> block = ReadOwnRecord();
-    ASSERT_FALSE(block.empty());
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    ASSERT_EQ(length, 52u);
-    ASSERT_EQ(sizeof(VS_FIXEDFILEINFO), 52u);
-    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010006u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010006u);
-    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
-}
-
-TEST(Version, TranslationIsSimplifiedChineseUnicode) {
-    std::vector<unsigned char> block = ReadOwnRecord();
-    ASSERT_FALSE(block.empty());
-    WORD* pairs = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&pairs), &length));
-    ASSERT_EQ(length, 4u);
-    EXPECT_EQ(pairs[0], 0x804);
-    EXPECT_EQ(pairs[1], 0x4B0);
-}
-
 TEST(Version, StringsAreTextWithCharacterLengths) {
     std::vector<unsigned char> block = ReadOwnRecord();
     ASSERT_FALSE(block.empty());

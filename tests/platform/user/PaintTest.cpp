@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
 namespace {

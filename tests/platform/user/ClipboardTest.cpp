@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/win32.h"
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 

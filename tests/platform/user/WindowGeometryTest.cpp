@@ -1,7 +1,7 @@
 // Showing, moving and sizing, coordinates, text and long values.
 #include <gtest/gtest.h>
 
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
 using testwin::CountOf;
@@ -96,25 +96,6 @@ TEST_F(WindowGeometry, TextGoesThroughMessagesAndTruncates)
     EXPECT_EQ(GetWindowTextLengthW(hwnd), 0);
 }
 
-TEST_F(WindowGeometry, StyleUserDataAndEnabling)
-{
-    HWND top = testwin::CreateTopLevel();
-    HWND child = testwin::CreateChild(top, 0, 0, 10, 10, 0, WS_CHILD);
-    EXPECT_EQ(GetWindowLongPtrW(child, GWL_STYLE) & (WS_CHILD | WS_VISIBLE), WS_CHILD);
-    EXPECT_EQ(SetWindowLongPtrW(child, GWLP_USERDATA, 1234), 0);
-    EXPECT_EQ(GetWindowLongPtrW(child, GWLP_USERDATA), 1234);
-    testwin::ClearLog();
-    EXPECT_FALSE(EnableWindow(child, FALSE));
-    EXPECT_FALSE(IsWindowEnabled(child));
-    EXPECT_TRUE(EnableWindow(child, FALSE));
-    EXPECT_TRUE(EnableWindow(child, TRUE));
-    EXPECT_TRUE(IsWindowEnabled(child));
-    auto enables = testwin::EntriesOf(WM_ENABLE, child);
-    ASSERT_EQ(enables.size(), 2u);
-    EXPECT_EQ(enables[0].wParam, static_cast<WPARAM>(FALSE));
-    EXPECT_EQ(enables[1].wParam, static_cast<WPARAM>(TRUE));
-}
-
 TEST_F(WindowGeometry, MaximiseFillsTheWorkAreaAndRestoreReturns)
 {
     HWND top = testwin::CreateTopLevel(100, 100, 300, 200, 0, WS_OVERLAPPEDWINDOW);
@@ -150,20 +131,6 @@ TEST_F(WindowGeometry, FirstShowMaximisedSizesOnlyMaximised)
     RECT client;
     GetClientRect(top, &client);
     EXPECT_EQ(sizes.back().lParam, MAKELPARAM(client.right, client.bottom));
-}
-
-TEST_F(WindowGeometry, MetricsTheProgramReadsExist)
-{
-    EXPECT_GT(GetSystemMetrics(SM_CXVSCROLL), 0);
-    EXPECT_GT(GetSystemMetrics(SM_CYHSCROLL), 0);
-    EXPECT_EQ(GetSystemMetrics(SM_CXDOUBLECLK), 4);
-    EXPECT_EQ(GetSystemMetrics(SM_CYDOUBLECLK), 4);
-    EXPECT_EQ(GetDoubleClickTime(), 500u);
-    EXPECT_NE(LoadCursorW(nullptr, IDC_ARROW), nullptr);
-    RECT work;
-    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
-    EXPECT_GT(work.right - work.left, 0);
-    EXPECT_TRUE(MessageBeep(MB_OK));
 }
 
 }  // namespace

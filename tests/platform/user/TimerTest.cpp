@@ -1,7 +1,7 @@
 // Timers: replacement, minimum period, one pending message per timer.
 #include <gtest/gtest.h>
 
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
 namespace {
@@ -63,26 +63,6 @@ TEST_F(Timers, KilledTimerStopsAndDestroyedWindowTakesItsTimers)
     DestroyWindow(hwnd);
     kytest::AdvanceClock(120);
     EXPECT_EQ(TimerCount(hwnd, 5), 0);
-}
-
-int procCalls = 0;
-
-void CALLBACK CountingProc(HWND, UINT message, UINT_PTR, DWORD)
-{
-    if (message == WM_TIMER) ++procCalls;
-}
-
-TEST_F(Timers, ThreadTimerGetsAnIdAndCallsItsProcedure)
-{
-    procCalls = 0;
-    UINT_PTR id = SetTimer(nullptr, 0, 20, CountingProc);
-    ASSERT_NE(id, 0u);
-    kytest::AdvanceClock(100);
-    EXPECT_GE(procCalls, 1);
-    EXPECT_TRUE(KillTimer(nullptr, id));
-    int calls = procCalls;
-    kytest::AdvanceClock(100);
-    EXPECT_EQ(procCalls, calls);
 }
 
 TEST_F(Timers, ManualClockRunsAnExactSchedule)

@@ -1,7 +1,7 @@
 // GDI+ pictures: decoding PNG from memory streams and files, refusing broken
 // data cleanly, cloning areas and drawing scaled with alpha onto a DC.
-#include "tests/platform/GdiTestCanvas.h"
-#include "tests/platform/TestPictures.h"
+#include "tests/support/Canvas.h"
+#include "tests/platform/gdiplus/TestPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -139,21 +139,6 @@ TEST_F(GdiplusTest, BrokenDataFailsCleanly) {
     EXPECT_EQ(DllExports::GdipDeleteGraphics(nullptr), InvalidParameter);
 }
 
-TEST_F(GdiplusTest, LoadsFromAFile) {
-    const char* name = "gdiplus-conformance.png";
-    FILE* file = std::fopen(name, "wb");
-    ASSERT_NE(file, nullptr);
-    std::fwrite(kTwoHalves, 1, sizeof kTwoHalves, file);
-    std::fclose(file);
-    GpBitmap* bitmap = nullptr;
-    EXPECT_EQ(DllExports::GdipCreateBitmapFromFile(L"gdiplus-conformance.png", &bitmap), Ok);
-    UINT width = 0;
-    EXPECT_EQ(DllExports::GdipGetImageWidth(bitmap, &width), Ok);
-    EXPECT_EQ(width, 8u);
-    EXPECT_EQ(DllExports::GdipDisposeImage(bitmap), Ok);
-    std::remove(name);
-}
-
 TEST_F(GdiplusTest, ClonesAnAreaWithinTheBitmapOnly) {
     GpBitmap* bitmap = nullptr;
     ASSERT_EQ(Decode(kTwoHalves, sizeof kTwoHalves, &bitmap), Ok);
@@ -172,10 +157,10 @@ TEST_F(GdiplusTest, ClonesAnAreaWithinTheBitmapOnly) {
 
     // The clone outlives its original.
     EXPECT_EQ(DllExports::GdipDisposeImage(bitmap), Ok);
-    GdiTestCanvas canvas(8, 8);
-    ASSERT_TRUE(canvas.valid());
-    Draw(canvas.dc(), clone, 0, 0, 4, 4, 0, 0, 4, 4);
-    ExpectNear(GetPixel(canvas.dc(), 2, 2), RGB(127, 127, 255), 2, "clone");
+    Canvas canvas(8, 8);
+    ASSERT_TRUE(canvas.Valid());
+    Draw(canvas.Dc(), clone, 0, 0, 4, 4, 0, 0, 4, 4);
+    ExpectNear(GetPixel(canvas.Dc(), 2, 2), RGB(127, 127, 255), 2, "clone");
     EXPECT_EQ(DllExports::GdipDisposeImage(clone), Ok);
     FreeBlocks();
 }
@@ -183,57 +168,41 @@ TEST_F(GdiplusTest, ClonesAnAreaWithinTheBitmapOnly) {
 TEST_F(GdiplusTest, DrawsUnscaledAndScaledBlendedOverTheDc) {
     GpBitmap* bitmap = nullptr;
     ASSERT_EQ(Decode(kTwoHalves, sizeof kTwoHalves, &bitmap), Ok);
-    GdiTestCanvas canvas(64, 48);
-    ASSERT_TRUE(canvas.valid());
+    Canvas canvas(64, 48);
+    ASSERT_TRUE(canvas.Valid());
     const COLORREF white = RGB(255, 255, 255);
     const COLORREF red = RGB(255, 0, 0);
     const COLORREF blended = RGB(127, 127, 255);
 
-    Draw(canvas.dc(), bitmap, 2, 2, 8, 4, 0, 0, 8, 4);
-    EXPECT_EQ(GetPixel(canvas.dc(), 2, 2), red);
-    EXPECT_EQ(GetPixel(canvas.dc(), 5, 5), red);
-    ExpectNear(GetPixel(canvas.dc(), 6, 2), blended, 2, "unscaled blend");
-    ExpectNear(GetPixel(canvas.dc(), 9, 5), blended, 2, "unscaled corner");
-    EXPECT_EQ(GetPixel(canvas.dc(), 10, 2), white);
-    EXPECT_EQ(GetPixel(canvas.dc(), 2, 6), white);
+    Draw(canvas.Dc(), bitmap, 2, 2, 8, 4, 0, 0, 8, 4);
+    EXPECT_EQ(GetPixel(canvas.Dc(), 2, 2), red);
+    EXPECT_EQ(GetPixel(canvas.Dc(), 5, 5), red);
+    ExpectNear(GetPixel(canvas.Dc(), 6, 2), blended, 2, "unscaled blend");
+    ExpectNear(GetPixel(canvas.Dc(), 9, 5), blended, 2, "unscaled corner");
+    EXPECT_EQ(GetPixel(canvas.Dc(), 10, 2), white);
+    EXPECT_EQ(GetPixel(canvas.Dc(), 2, 6), white);
 
     // Doubled: the picture fills exactly its destination rectangle.
     canvas.Clear(white);
-    Draw(canvas.dc(), bitmap, 20, 10, 16, 8, 0, 0, 8, 4);
+    Draw(canvas.Dc(), bitmap, 20, 10, 16, 8, 0, 0, 8, 4);
     RECT ink = canvas.Ink();
     EXPECT_EQ(ink.left, 20);
     EXPECT_EQ(ink.top, 10);
     EXPECT_EQ(ink.right, 36);
     EXPECT_EQ(ink.bottom, 18);
-    ExpectNear(GetPixel(canvas.dc(), 23, 13), red, 2, "scaled red");
-    ExpectNear(GetPixel(canvas.dc(), 32, 13), blended, 3, "scaled blend");
+    ExpectNear(GetPixel(canvas.Dc(), 23, 13), red, 2, "scaled red");
+    ExpectNear(GetPixel(canvas.Dc(), 32, 13), blended, 3, "scaled blend");
 
     // A part of the source, squeezed.
     canvas.Clear(white);
-    Draw(canvas.dc(), bitmap, 40, 30, 2, 8, 4, 0, 4, 4);
-    ExpectNear(GetPixel(canvas.dc(), 40, 33), blended, 3, "part");
-    ExpectNear(GetPixel(canvas.dc(), 41, 34), blended, 3, "part");
-    EXPECT_EQ(GetPixel(canvas.dc(), 39, 33), white);
-    EXPECT_EQ(GetPixel(canvas.dc(), 42, 33), white);
+    Draw(canvas.Dc(), bitmap, 40, 30, 2, 8, 4, 0, 4, 4);
+    ExpectNear(GetPixel(canvas.Dc(), 40, 33), blended, 3, "part");
+    ExpectNear(GetPixel(canvas.Dc(), 41, 34), blended, 3, "part");
+    EXPECT_EQ(GetPixel(canvas.Dc(), 39, 33), white);
+    EXPECT_EQ(GetPixel(canvas.Dc(), 42, 33), white);
 
     EXPECT_EQ(DllExports::GdipDisposeImage(bitmap), Ok);
     FreeBlocks();
-}
-
-TEST(GdiplusStartupTest, RefusesBadArguments) {
-    GdiplusStartupInput input;
-    EXPECT_EQ(GdiplusStartup(nullptr, &input, nullptr), InvalidParameter);
-    ULONG_PTR token = 0;
-    EXPECT_EQ(GdiplusStartup(&token, nullptr, nullptr), InvalidParameter);
-    input.GdiplusVersion = 0;
-    EXPECT_EQ(GdiplusStartup(&token, &input, nullptr), UnsupportedGdiplusVersion);
-    // Two sessions may overlap; each ends with its own token.
-    input.GdiplusVersion = 1;
-    ULONG_PTR first = 0, second = 0;
-    ASSERT_EQ(GdiplusStartup(&first, &input, nullptr), Ok);
-    ASSERT_EQ(GdiplusStartup(&second, &input, nullptr), Ok);
-    GdiplusShutdown(second);
-    GdiplusShutdown(first);
 }
 
 TEST(GlobalMemory, MovableBlocksAndStreams) {

@@ -1,0 +1,218 @@
+// Lines, rectangles, copies and DC state, checked pixel by pixel.
+#include "tests/support/Canvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Pixels = std::set<std::pair<int, int>>;
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(255, 0, 0);
+
+void Line(HDC dc, int x1, int y1, int x2, int y2) {
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+}
+
+TEST(GdiDrawing, FillRectExcludesRightAndBottom) {
+    Canvas canvas(20, 20);
+    ASSERT_TRUE(canvas.Valid());
+    RECT rect{2, 3, 10, 8};
+    HBRUSH red = CreateSolidBrush(kRed);
+    EXPECT_NE(FillRect(canvas.Dc(), &rect, red), 0);
+    RECT ink = canvas.Ink();
+    EXPECT_EQ(ink.left, 2);
+    EXPECT_EQ(ink.top, 3);
+    EXPECT_EQ(ink.right, 10);
+    EXPECT_EQ(ink.bottom, 8);
+    EXPECT_EQ(GetPixel(canvas.Dc(), 9, 7), kRed);
+
+    // The stock grey brush and the null brush.
+    RECT small{0, 0, 2, 2};
+    FillRect(canvas.Dc(), &small, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+    EXPECT_EQ(GetPixel(canvas.Dc(), 1, 1), RGB(192, 192, 192));
+    RECT other{12, 12, 15, 15};
+    FillRect(canvas.Dc(), &other, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
+    EXPECT_EQ(GetPixel(canvas.Dc(), 13, 13), kWhite);
+    DeleteObject(red);
+}
+
+TEST(GdiDrawing, HorizontalAndVerticalLinesLeaveOutTheEnd) {
+    Canvas canvas(16, 16);
+    ASSERT_TRUE(canvas.Valid());
+    Line(canvas.Dc(), 2, 5, 8, 5);
+    EXPECT_EQ(canvas.Painted({0, 5, 16, 6}), (Pixels{{2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {7, 5}}));
+    Line(canvas.Dc(), 4, 7, 4, 10);
+    EXPECT_EQ(canvas.Painted({4, 6, 5, 16}), (Pixels{{4, 7}, {4, 8}, {4, 9}}));
+    // The current position moves to the end point.
+    POINT previous{};
+    MoveToEx(canvas.Dc(), 0, 0, &previous);
+    EXPECT_EQ(previous.x, 4);
+    EXPECT_EQ(previous.y, 10);
+    // Running left or up, the start is drawn and the end left out as well.
+    Line(canvas.Dc(), 12, 1, 9, 1);
+    EXPECT_EQ(canvas.Painted({0, 1, 16, 2}), (Pixels{{10, 1}, {11, 1}, {12, 1}}));
+    Line(canvas.Dc(), 14, 14, 14, 11);
+    EXPECT_EQ(canvas.Painted({14, 8, 15, 16}), (Pixels{{14, 12}, {14, 13}, {14, 14}}));
+}
+
+TEST(GdiDrawing, SlopedLinesFollowGdiTieRules) {
+    Canvas canvas(16, 16);
+    ASSERT_TRUE(canvas.Valid());
+    Line(canvas.Dc(), 0, 0, 4, 2);
+    EXPECT_EQ(canvas.Painted({0, 0, 8, 4}), (Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}}));
+
+    canvas.Clear(kWhite);
+    Line(canvas.Dc(), 4, 2, 0, 0);  // reversed: the same middle, the other end left out
+    EXPECT_EQ(canvas.Painted({0, 0, 8, 4}), (Pixels{{4, 2}, {3, 1}, {2, 1}, {1, 0}}));
+
+    canvas.Clear(kWhite);
+    Line(canvas.Dc(), 10, 0, 8, 4);  // steep, going left
+    EXPECT_EQ(canvas.Painted({6, 0, 12, 6}), (Pixels{{10, 0}, {9, 1}, {9, 2}, {8, 3}}));
+
+    canvas.Clear(kWhite);
+    Line(canvas.Dc(), 0, 10, 3, 7);  // diagonal upwards
+    EXPECT_EQ(canvas.Painted({0, 6, 6, 12}), (Pixels{{0, 10}, {1, 9}, {2, 8}}));
+}
+
+TEST(GdiDrawing, LinesAreClippedToTheBitmap) {
+    Canvas canvas(10, 10);
+    ASSERT_TRUE(canvas.Valid());
+    Line(canvas.Dc(), -5, 5, 300000, 5);
+    EXPECT_EQ(canvas.Painted({0, 5, 10, 6}).size(), 10u);
+    Line(canvas.Dc(), 20, -40, -30, 60);
+    EXPECT_FALSE(canvas.Painted({0, 0, 10, 10}).empty());
+}
+
+TEST(GdiDrawing, DashedOnePixelPenRepeatsEighteenOnSixOff) {
+    Canvas canvas(64, 8);
+    ASSERT_TRUE(canvas.Valid());
+    HPEN dashed = CreatePen(PS_DASH, 1, kRed);
+    HGDIOBJ old = SelectObject(canvas.Dc(), dashed);
+    SetBkMode(canvas.Dc(), TRANSPARENT);
+    Line(canvas.Dc(), 0, 2, 50, 2);
+    for (int x = 0; x < 50; ++x) {
+        bool on = (x % 24) < 18;
+        EXPECT_EQ(GetPixel(canvas.Dc(), x, 2), on ? kRed : kWhite) << x;
+    }
+    // With an opaque background the gaps take the background colour.
+    SetBkMode(canvas.Dc(), OPAQUE);
+    SetBkColor(canvas.Dc(), RGB(0, 0, 255));
+    Line(canvas.Dc(), 0, 4, 30, 4);
+    EXPECT_EQ(GetPixel(canvas.Dc(), 17, 4), kRed);
+    EXPECT_EQ(GetPixel(canvas.Dc(), 18, 4), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(canvas.Dc(), 24, 4), kRed);
+    SelectObject(canvas.Dc(), old);
+    DeleteObject(dashed);
+}
+
+TEST(GdiDrawing, WidePenCoversTheLine) {
+    Canvas canvas(20, 20);
+    ASSERT_TRUE(canvas.Valid());
+    HPEN wide = CreatePen(PS_SOLID, 2, kRed);
+    HGDIOBJ old = SelectObject(canvas.Dc(), wide);
+    Line(canvas.Dc(), 10, 15, 10, 5);
+    SelectObject(canvas.Dc(), old);
+    DeleteObject(wide);
+    RECT ink = canvas.Ink();
+    EXPECT_EQ(ink.left, 9);
+    EXPECT_EQ(ink.right, 11);
+    EXPECT_EQ(ink.top, 4);
+    EXPECT_EQ(ink.bottom, 16);
+    EXPECT_EQ(GetPixel(canvas.Dc(), 10, 10), kRed);
+
+    struct Case { int width; POINT from, to; RECT ink; };
+    const Case cases[] = {{2, {3, 10}, {15, 10}, {2, 9, 16, 11}}, {3, {5, 2}, {5, 8}, {4, 1, 7, 10}}};
+    for (const Case& c : cases) {
+        canvas.Clear(kWhite);
+        HPEN pen = CreatePen(PS_SOLID, c.width, kRed);
+        old = SelectObject(canvas.Dc(), pen);
+        Line(canvas.Dc(), c.from.x, c.from.y, c.to.x, c.to.y);
+        SelectObject(canvas.Dc(), old);
+        DeleteObject(pen);
+        ink = canvas.Ink();
+        EXPECT_EQ(ink.left, c.ink.left) << c.width;
+        EXPECT_EQ(ink.top, c.ink.top) << c.width;
+        EXPECT_EQ(ink.right, c.ink.right) << c.width;
+        EXPECT_EQ(ink.bottom, c.ink.bottom) << c.width;
+    }
+}
+
+TEST(GdiDrawing, RectangleOutlinesWithPenAndFillsWithBrush) {
+    Canvas canvas(12, 12);
+    ASSERT_TRUE(canvas.Valid());
+    HBRUSH red = CreateSolidBrush(kRed);
+    HGDIOBJ old = SelectObject(canvas.Dc(), red);
+    EXPECT_TRUE(Rectangle(canvas.Dc(), 2, 2, 8, 6));
+    SelectObject(canvas.Dc(), old);
+    DeleteObject(red);
+    for (int y = 0; y < 12; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            bool border = (x >= 2 && x <= 7 && (y == 2 || y == 5)) || (y >= 2 && y <= 5 && (x == 2 || x == 7));
+            bool inside = x > 2 && x < 7 && y > 2 && y < 5;
+            COLORREF expected = border ? RGB(0, 0, 0) : inside ? kRed : kWhite;
+            EXPECT_EQ(GetPixel(canvas.Dc(), x, y), expected) << x << "," << y;
+        }
+    }
+}
+
+TEST(GdiDrawing, BitBltCopiesWhatExistsInTheSource) {
+    Canvas target(20, 20);
+    Canvas source(6, 6);
+    ASSERT_TRUE(target.Valid() && source.Valid());
+    source.Clear(kRed);
+    for (int x = 0; x < 6; ++x) {
+        RECT cell{x, 0, x + 1, 1};
+        HBRUSH brush = CreateSolidBrush(RGB(x * 40, 0, 255));
+        FillRect(source.Dc(), &cell, brush);
+        DeleteObject(brush);
+    }
+    EXPECT_TRUE(BitBlt(target.Dc(), 4, 5, 10, 10, source.Dc(), 2, 0, SRCCOPY));
+    // Source columns 2..5 exist, so four columns arrive, at x 4..7, rows 5..10.
+    RECT ink = target.Ink();
+    EXPECT_EQ(ink.left, 4);
+    EXPECT_EQ(ink.top, 5);
+    EXPECT_EQ(ink.right, 8);
+    EXPECT_EQ(ink.bottom, 11);
+    EXPECT_EQ(GetPixel(target.Dc(), 4, 5), RGB(80, 0, 255));
+    EXPECT_EQ(GetPixel(target.Dc(), 7, 5), RGB(200, 0, 255));
+    EXPECT_EQ(GetPixel(target.Dc(), 7, 6), kRed);
+
+    // Within one bitmap, overlapping.
+    EXPECT_TRUE(BitBlt(target.Dc(), 5, 5, 4, 1, target.Dc(), 4, 5, SRCCOPY));
+    EXPECT_EQ(GetPixel(target.Dc(), 5, 5), RGB(80, 0, 255));
+    EXPECT_EQ(GetPixel(target.Dc(), 8, 5), RGB(200, 0, 255));
+}
+
+TEST(GdiDrawing, LinesStartingOffTheBitmapKeepTheirPixels) {
+    // The same lines drawn whole on a wide bitmap and shifted so that they
+    // start off a narrow one must light the same pixels where both exist.
+    const POINT lines[][2] = {{{-25, 3}, {30, 20}}, {{30, 21}, {-40, 2}}, {{-7, 39}, {12, -30}},
+                              {{-60, 0}, {35, 33}}, {{-3, -50}, {9, 39}}};
+    for (const auto& line : lines) {
+        Canvas narrow(40, 40);
+        Canvas wide(140, 140);
+        ASSERT_TRUE(narrow.Valid() && wide.Valid());
+        Line(narrow.Dc(), line[0].x, line[0].y, line[1].x, line[1].y);
+        Line(wide.Dc(), line[0].x + 100, line[0].y + 100, line[1].x + 100, line[1].y + 100);
+        Pixels expected;
+        for (const auto& [x, y] : wide.Painted({100, 100, 140, 140})) expected.insert({x - 100, y - 100});
+        EXPECT_EQ(narrow.Painted({0, 0, 40, 40}), expected) << line[0].x << "," << line[0].y;
+    }
+}
+
+TEST(GdiDrawing, ExtremeCoordinatesAreHarmless) {
+    Canvas canvas(10, 10);
+    ASSERT_TRUE(canvas.Valid());
+    const int huge = 2147483647;
+    Line(canvas.Dc(), -huge - 1, -huge - 1, huge, huge);
+    RECT all{-huge - 1, -huge - 1, huge, huge};
+    HBRUSH red = CreateSolidBrush(kRed);
+    EXPECT_NE(FillRect(canvas.Dc(), &all, red), 0);
+    EXPECT_EQ(GetPixel(canvas.Dc(), 9, 9), kRed);
+    DeleteObject(red);
+    EXPECT_TRUE(Rectangle(canvas.Dc(), -huge - 1, 0, huge, 5));
+    EXPECT_TRUE(BitBlt(canvas.Dc(), huge, huge, huge, huge, canvas.Dc(), -huge - 1, 0, SRCCOPY));
+}
+
+}  // namespace

@@ -1,0 +1,95 @@
+#include "tests/support/Canvas.h"
+
+#include <cstdlib>
+
+Canvas::Canvas(int width, int height, COLORREF background)
+    : width_(width), height_(height), background_(background)
+{
+    Make(nullptr);
+    Clear(background);
+}
+
+Canvas::Canvas(HWND window, const RECT& area)
+    : width_(area.right - area.left), height_(area.bottom - area.top), background_(kWhite),
+      origin_{area.left, area.top}
+{
+    HDC windowDc = GetDC(window);
+    Make(windowDc);
+    BitBlt(dc_, 0, 0, width_, height_, windowDc, area.left, area.top, SRCCOPY);
+    ReleaseDC(window, windowDc);
+}
+
+void Canvas::Make(HDC compatible)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    dc_ = CreateCompatibleDC(compatible);
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<const std::uint32_t*>(bits);
+    previous_ = SelectObject(dc_, bitmap_);
+}
+
+Canvas::~Canvas()
+{
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+void Canvas::Clear(COLORREF colour)
+{
+    RECT all{0, 0, width_, height_};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc_, &all, brush);
+    DeleteObject(brush);
+}
+
+COLORREF Canvas::Pixel(int x, int y) const
+{
+    x -= origin_.x;
+    y -= origin_.y;
+    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_)
+        return CLR_INVALID;
+    // Asking GDI for a pixel first makes sure no drawing is still batched.
+    GetPixel(dc_, 0, 0);
+    const std::uint32_t pixel = bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+std::set<std::pair<int, int>> Canvas::Painted(RECT area, COLORREF background) const
+{
+    std::set<std::pair<int, int>> painted;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (Pixel(x, y) != background)
+                painted.insert({x, y});
+        }
+    }
+    return painted;
+}
+
+RECT Canvas::Ink(COLORREF background) const
+{
+    RECT box{width_, height_, 0, 0};
+    for (const auto& [x, y] : Painted({origin_.x, origin_.y, origin_.x + width_, origin_.y + height_}, background)) {
+        if (x < box.left) box.left = x;
+        if (y < box.top) box.top = y;
+        if (x + 1 > box.right) box.right = x + 1;
+        if (y + 1 > box.bottom) box.bottom = y + 1;
+    }
+    if (box.right <= box.left) box = {0, 0, 0, 0};
+    return box;
+}
+
+bool NearColour(COLORREF actual, COLORREF expected, int tolerance)
+{
+    return std::abs(GetRValue(actual) - GetRValue(expected)) <= tolerance &&
+           std::abs(GetGValue(actual) - GetGValue(expected)) <= tolerance &&
+           std::abs(GetBValue(actual) - GetBValue(expected)) <= tolerance;
+}
