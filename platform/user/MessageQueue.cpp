@@ -107,6 +107,8 @@ void DropMessagesFor(HWND hwnd)
 
 DWORD MessageTimeNow() { return static_cast<DWORD>(CurrentClock().NowMs()); }
 
+unsigned PostedCount() { return static_cast<unsigned>(queue().posted.size()); }
+
 }  // namespace platform::user
 
 using namespace platform::user;
