@@ -1,4 +1,5 @@
 #include "platform/gdi/DeviceContext.h"
+#include "platform/kernel/FaultInjection.h"
 
 #include "platform/gdi/SurfaceDc.h"
 
@@ -123,6 +124,7 @@ BOOL DeleteDC(HDC handle) {
 HBITMAP CreateCompatibleBitmap(HDC handle, int width, int height) {
     if (!LookupDc(handle) || width < 0 || height < 0) return nullptr;
     if (width == 0 || height == 0) return reinterpret_cast<HBITMAP>(static_cast<GdiObject*>(StockBitmap()));
+    if (platform::faults::ShouldFail(platform::faults::Site::Surface)) return nullptr;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(surface);
