@@ -120,14 +120,15 @@ SoakRun::SoakRun(std::uint64_t seed) : random(seed)
 {
     kytest::PumpUntilIdle();
     start = Count();
-    main.CreateMain();
-    ShowWindow(main.GetHwnd(), SW_SHOWNORMAL);
+    main = std::make_unique<KyMainWnd>();
+    main->CreateMain();
+    ShowWindow(main->GetHwnd(), SW_SHOWNORMAL);
     kytest::PumpUntilIdle();
 }
 
 SoakRun::~SoakRun()
 {
-    if (IsWindow(main.GetHwnd())) Close();
+    if (main) Close();
 }
 
 SoakRun::Census SoakRun::Count()
@@ -185,7 +186,7 @@ void SoakRun::Click(HWND window, POINT p)
 void SoakRun::Key(UINT key, bool control)
 {
     Log(std::string(control ? "^" : "k") + std::to_string(key));
-    HWND focus = GetFocus() ? GetFocus() : main.GetHwnd();
+    HWND focus = GetFocus() ? GetFocus() : main->GetHwnd();
     if (control) kytest::KeyDown(focus, VK_CONTROL);
     kytest::KeyDown(focus, key);
     kytest::KeyUp(focus, key);
@@ -196,27 +197,33 @@ void SoakRun::TypeRandomText()
 {
     const std::wstring text = SampleText(random);
     Log("t" + std::to_string(text.size()) + Narrow(text.substr(0, 6)));
-    kytest::TypeText(GetFocus() ? GetFocus() : main.GetHwnd(), text.c_str());
+    kytest::TypeText(GetFocus() ? GetFocus() : main->GetHwnd(), text.c_str());
 }
 
 void SoakRun::Resize()
 {
-    static const SIZE kSizes[] = {{0, 0}, {1, 1}, {40, 700}, {120, 700}, {250, 500}, {400, 300},
-                                  {4096, 4096}, {1000, 700}, {1280, 800}, {1920, 1040}};
-    const SIZE size = kSizes[random() % std::size(kSizes)];
+    static const SIZE kSizes[] = {{0, 0}, {1, 1}, {40, 700}, {120, 700}, {250, 500},
+                                  {400, 300}, {1000, 700}, {1280, 800}, {1920, 1040}};
+    const SIZE size = random() % 20 == 0 ? SIZE{4096, 4096} : kSizes[random() % std::size(kSizes)];
     Log("s" + std::to_string(size.cx) + "x" + std::to_string(size.cy));
-    MoveWindow(main.GetHwnd(), 0, 0, size.cx, size.cy, TRUE);
+    MoveWindow(main->GetHwnd(), 0, 0, size.cx, size.cy, TRUE);
+    // Resizing costs as much as a hundred other steps, a huge window far
+    // more: it is rare, and a huge window paints once and shrinks again.
+    if (size.cx > 2000) {
+        kytest::PumpUntilIdle();
+        MoveWindow(main->GetHwnd(), 0, 0, 1000, 700, TRUE);
+    }
 }
 
 void SoakRun::ClickViewButton()
 {
-    KyViewBase& view = IsWindowVisible(main.ConcaveView().GetHwnd()) ? static_cast<KyViewBase&>(main.ConcaveView())
-                                                                      : main.ConvexView();
+    KyViewBase& view = IsWindowVisible(main->ConcaveView().GetHwnd()) ? static_cast<KyViewBase&>(main->ConcaveView())
+                                                                      : main->ConvexView();
     if (random() % 6 == 0) {
         RECT r{};
-        GetClientRect(main.ModeButton(), &r);
+        GetClientRect(main->ModeButton(), &r);
         Log("mode");
-        Click(main.ModeButton(), {r.right / 2, r.bottom / 2});
+        Click(main->ModeButton(), {r.right / 2, r.bottom / 2});
         return;
     }
     const RECT& r = (view.*ViewFields::buttons)[random() % KyViewBase::kButtonCount].rect;
@@ -225,7 +232,7 @@ void SoakRun::ClickViewButton()
 
 void SoakRun::Event()
 {
-    HWND window = main.GetHwnd();
+    HWND window = main->GetHwnd();
     static const UINT kKeys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_TAB, VK_RETURN, VK_ESCAPE};
     static const UINT kControlKeys[] = {'A', 'C', 'V', 'X'};
     static const int kWheelDeltas[] = {1, -1, 120, -120, 32767, -32767};
@@ -255,7 +262,7 @@ void SoakRun::Event()
         case 7: case 8: Key(kKeys[random() % std::size(kKeys)], false); break;
         case 9: Key(kControlKeys[random() % std::size(kControlKeys)], true); break;
         case 10: TypeRandomText(); break;
-        case 11: if (random() % 4 == 0) Resize(); break;
+        case 11: if (random() % 10 == 0) Resize(); break;
         case 12: {
             const bool active = random() % 2;
             Log(active ? "a+" : "a-");
@@ -283,17 +290,30 @@ std::string SoakRun::Step()
     return Check();
 }
 
+std::string SoakRun::NameOf(HWND window) const
+{
+    const std::pair<HWND, const char*> known[] = {{main->GetHwnd(), "the main window"},
+                                                  {main->ConvexView().GetHwnd(), "the convex view"},
+                                                  {main->ConcaveView().GetHwnd(), "the concave view"},
+                                                  {main->ModeButton(), "the mode button"}};
+    for (const auto& [handle, name] : known)
+        if (handle == window) return name;
+    return GetParent(window) ? "a child of " + NameOf(GetParent(window)) : "another window";
+}
+
 std::string SoakRun::Check()
 {
     MSG pending{};
     if (PeekMessageW(&pending, nullptr, 0, 0, PM_NOREMOVE) && pending.message != WM_QUIT)
         return "not idle after pumping: message " + std::to_string(pending.message);
-    for (std::string failure : {CheckView(main.ConvexView(), "convex"), CheckView(main.ConcaveView(), "concave")})
+    for (std::string failure : {CheckView(main->ConvexView(), "convex"), CheckView(main->ConcaveView(), "concave")})
         if (!failure.empty()) return failure;
-    if (IsWindowVisible(main.ConvexView().GetHwnd()) == IsWindowVisible(main.ConcaveView().GetHwnd()))
+    if (IsWindowVisible(main->ConvexView().GetHwnd()) == IsWindowVisible(main->ConcaveView().GetHwnd()))
         return "not exactly one view visible";
     if (GetFocus() && !IsWindow(GetFocus())) return "focus on a dead window";
-    if (GetCapture() && (released || !IsWindow(GetCapture()))) return "capture kept";
+    if (HWND capture = GetCapture(); capture && (released || !IsWindow(capture))) {
+        return "capture kept by " + NameOf(capture);
+    }
     if (kytest::LiveTimerCount() > kMostTimers) return "timers " + std::to_string(kytest::LiveTimerCount());
     const unsigned gdi = kytest::LiveGdiObjectCount();
     if (steps <= kWarmUpSteps)
@@ -306,10 +326,11 @@ std::string SoakRun::Check()
 std::string SoakRun::Close()
 {
     Log("close");
-    SendMessageW(main.GetHwnd(), WM_CLOSE, 0, 0);
+    SendMessageW(main->GetHwnd(), WM_CLOSE, 0, 0);
     kytest::PumpUntilIdle();
     MSG quit{};
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    main.reset();
     const Census end = Count();
     if (end.windows != start.windows || end.timers != start.timers || end.gdiObjects != start.gdiObjects)
         return "after close: windows " + std::to_string(end.windows) + "/" + std::to_string(start.windows) +

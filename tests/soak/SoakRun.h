@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -18,7 +19,8 @@ public:
 
     // One event and the checks after it; an empty result means all held.
     std::string Step();
-    // Closes the window; the census must be back where it started.
+    // Closes the window and ends the object; the census must be back where
+    // it started.
     std::string Close();
 
     std::uint64_t Steps() const { return steps; }
@@ -42,10 +44,11 @@ private:
     void TypeRandomText();
     void Resize();
     void ClickViewButton();
+    std::string NameOf(HWND window) const;
     std::string Check();
 
     std::mt19937_64 random;
-    KyMainWnd main;
+    std::unique_ptr<KyMainWnd> main;
     Census start{};
     unsigned gdiAfterWarmUp = 0;
     std::uint64_t steps = 0;
