@@ -46,6 +46,19 @@ bool TakeFrom(std::deque<MSG>& list, MSG* out, HWND filter, UINT min, UINT max, 
     return false;
 }
 
+// Input is aimed when it is retrieved, as on Windows: a press handled
+// before it may have taken the capture, which then gets the mouse message.
+void AimAtCapture(MSG* msg)
+{
+    if (msg->message < WM_MOUSEFIRST || msg->message > WM_MOUSELAST || msg->message == WM_MOUSEWHEEL) return;
+    HWND capture = GetCapture();
+    Window* target = capture && capture != msg->hwnd ? Find(capture) : nullptr;
+    if (!target) return;
+    const POINT origin = ScreenOrigin(*target);
+    msg->hwnd = capture;
+    msg->lParam = MAKELPARAM(msg->pt.x - origin.x, msg->pt.y - origin.y);
+}
+
 // One pass over the sources in Windows' order: posted, quit, input, paint, timers.
 bool Retrieve(MSG* msg, HWND filter, UINT min, UINT max, bool remove)
 {
@@ -57,6 +70,7 @@ bool Retrieve(MSG* msg, HWND filter, UINT min, UINT max, bool remove)
         return true;
     }
     if (TakeFrom(q.input, msg, filter, min, max, remove)) {
+        AimAtCapture(msg);
         if (remove) InputRetrieved(*msg);
         return true;
     }
