@@ -69,8 +69,12 @@ bool Retrieve(MSG* msg, HWND filter, UINT min, UINT max, bool remove)
         if (remove) q.quitPosted = false;
         return true;
     }
-    if (TakeFrom(q.input, msg, filter, min, max, remove)) {
+    while (TakeFrom(q.input, msg, filter, min, max, remove)) {
         AimAtCapture(msg);
+        if (!msg->hwnd && msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST) {
+            if (remove) continue;  // aimed at no window after all
+            break;
+        }
         if (remove) InputRetrieved(*msg);
         return true;
     }

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(CaptureRetarget, ReleaseQueuedBeforeThePressCapturedReachesTheCapture)
+TEST(CaptureRetarget, ReleaseQueuedBeforeThePressCapturedReachesTheCaptureWherever)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -22,10 +22,14 @@ TEST(CaptureRetarget, ReleaseQueuedBeforeThePressCapturedReachesTheCapture)
     ASSERT_NE(button, nullptr);
     kytest::PumpUntilIdle();
 
-    kytest::PressLeft(button, 5, 5);
-    kytest::ReleaseLeft(parent, 300, 200);
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(GetCapture(), nullptr);
+    // Released beside the button, and outside the window altogether.
+    const POINT releases[] = {{300, 200}, {-50, 500}};
+    for (const POINT release : releases) {
+        kytest::PressLeft(button, 5, 5);
+        kytest::ReleaseLeft(parent, release.x, release.y);
+        kytest::PumpUntilIdle();
+        EXPECT_EQ(GetCapture(), nullptr) << "released at " << release.x << ", " << release.y;
+    }
 
     DestroyWindow(parent);
     kytest::PumpUntilIdle();
