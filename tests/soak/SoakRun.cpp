@@ -272,17 +272,30 @@ void SoakRun::Event()
         case 13: case 14: {
             const unsigned ms = static_cast<unsigned>(random() % 1001);
             Log("c" + std::to_string(ms));
+            // With no button held down, time alone must not move the scene.
+            const bool held = GetKeyState(VK_LBUTTON) < 0;
+            const std::vector<float> before = Scenes();
             kytest::AdvanceClock(ms);
+            movedByTime = !held && Scenes() != before;
             break;
         }
         default: ClickViewButton(); break;
     }
 }
 
+std::vector<float> SoakRun::Scenes() const
+{
+    std::vector<float> values;
+    for (KyViewBase* view : {static_cast<KyViewBase*>(&main->ConvexView()), static_cast<KyViewBase*>(&main->ConcaveView())})
+        values.insert(values.end(), {view->*ViewFields::objectX, view->*ViewFields::scale});
+    return values;
+}
+
 std::string SoakRun::Step()
 {
     ++steps;
     released = false;
+    movedByTime = false;
     Event();
     if (kytest::PostedMessageCount() > kMostPosted)
         return "posted queue holds " + std::to_string(kytest::PostedMessageCount());
@@ -308,6 +321,7 @@ std::string SoakRun::Check()
         return "not idle after pumping: message " + std::to_string(pending.message);
     for (std::string failure : {CheckView(main->ConvexView(), "convex"), CheckView(main->ConcaveView(), "concave")})
         if (!failure.empty()) return failure;
+    if (movedByTime) return "the scene moved while time passed with no button held";
     if (IsWindowVisible(main->ConvexView().GetHwnd()) == IsWindowVisible(main->ConcaveView().GetHwnd()))
         return "not exactly one view visible";
     if (GetFocus() && !IsWindow(GetFocus())) return "focus on a dead window";

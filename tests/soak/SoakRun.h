@@ -11,6 +11,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 class SoakRun {
 public:
@@ -44,6 +45,7 @@ private:
     void TypeRandomText();
     void Resize();
     void ClickViewButton();
+    std::vector<float> Scenes() const;
     std::string NameOf(HWND window) const;
     std::string Check();
 
@@ -53,5 +55,6 @@ private:
     unsigned gdiAfterWarmUp = 0;
     std::uint64_t steps = 0;
     bool released = false;
+    bool movedByTime = false;
     std::deque<std::string> log;
 };
