@@ -1,4 +1,5 @@
 #include "platform/gdi/DeviceContext.h"
+#include "platform/kernel/FaultInjection.h"
 
 #include "platform/display/DisplayScale.h"
 #include "platform/gdi/SurfaceDc.h"
@@ -156,6 +157,7 @@ HBITMAP CreateCompatibleBitmap(HDC handle, int width, int height) {
     DeviceContext* dc = LookupDc(handle);
     if (!dc || width < 0 || height < 0) return nullptr;
     if (width == 0 || height == 0) return reinterpret_cast<HBITMAP>(static_cast<GdiObject*>(StockBitmap()));
+    if (platform::faults::ShouldFail(platform::faults::Site::Surface)) return nullptr;
     const double scale = dc->compatibleScale;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, platform::ToDevice(width, scale),
                                                           platform::ToDevice(height, scale));

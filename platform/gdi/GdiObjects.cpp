@@ -1,4 +1,5 @@
 #include "platform/gdi/GdiObjects.h"
+#include "platform/kernel/FaultInjection.h"
 
 #include <cairo.h>
 
@@ -66,6 +67,8 @@ Bitmap::~Bitmap() {
 GdiObject* Register(std::unique_ptr<GdiObject> object) {
     Registry& registry = TheRegistry();
     std::lock_guard lock(registry.mutex);
+    const auto site = object->kind == Kind::Dc ? faults::Site::Dc : faults::Site::GdiObject;
+    if (faults::ShouldFail(site)) return nullptr;
     int slot = FailureSlot(object->kind);
     if (slot >= 0 && registry.failures[slot] > 0) {
         --registry.failures[slot];

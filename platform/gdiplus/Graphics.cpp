@@ -1,6 +1,7 @@
 // Drawing surfaces on DCs and the scaled, alpha-blended picture drawing.
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/SurfaceCensus.h"
+#include "platform/kernel/FaultInjection.h"
 #include "platform/gdiplus/Picture.h"
 
 #include <cairo.h>
@@ -40,6 +41,7 @@ GpStatus GdipDrawImageRectRectI(GpGraphics* graphics, GpImage* image, INT dstX, 
     Canvas* canvas = FindCanvas(graphics);
     Picture* picture = FindPicture(image);
     if (!canvas || !picture) return InvalidParameter;
+    if (platform::faults::ShouldFail(platform::faults::Site::Draw)) return GenericError;
     if (srcUnit != UnitPixel || attributes) return NotImplemented;
     if (srcWidth == 0 || srcHeight == 0) return InvalidParameter;
     DeviceContext* dc = LookupDc(canvas->dc);

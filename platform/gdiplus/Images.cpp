@@ -1,6 +1,7 @@
 // GDI+ start-up and the bitmap functions of the flat API.
 #include "platform/gdiplus/Picture.h"
 #include "platform/gdi/SurfaceCensus.h"
+#include "platform/kernel/FaultInjection.h"
 
 #include "platform/kernel/WideText.h"
 
@@ -85,6 +86,7 @@ Status GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInput* input, Gdiplu
     if (input->GdiplusVersion < 1 || input->GdiplusVersion > 3) return UnsupportedGdiplusVersion;
     // Without the background thread the caller must take the hooks.
     if (input->SuppressBackgroundThread && !output) return InvalidParameter;
+    if (platform::faults::ShouldFail(platform::faults::Site::GdiplusStartup)) return GenericError;
     if (output) *output = GdiplusStartupOutput{};
     *token = nextToken++;
     return Ok;
@@ -97,6 +99,7 @@ namespace DllExports {
 GpStatus GdipCreateBitmapFromStream(IStream* stream, GpBitmap** bitmap) {
     if (!stream || !bitmap) return InvalidParameter;
     *bitmap = nullptr;
+    if (platform::faults::ShouldFail(platform::faults::Site::Decode)) return OutOfMemory;
     std::vector<unsigned char> bytes;
     unsigned char chunk[16384];
     for (;;) {

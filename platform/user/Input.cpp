@@ -158,8 +158,12 @@ void ButtonReleased(HWND window, int x, int y, Button button)
     POINT screen;
     Window* target = Locate(window, x, y, &screen);
     SetKeyDownNow(ButtonKey(button), false);
-    if (!target) return;
-    QueueMouse(target, DownMessage(button) + 1, screen);
+    if (target) {
+        QueueMouse(target, DownMessage(button) + 1, screen);
+        return;
+    }
+    // Outside every window: only a capture taken before it is retrieved gets it.
+    if (Find(window)) QueueInput(MSG{nullptr, DownMessage(button) + 1, MouseKeyFlagsNow(), 0, MessageTimeNow(), screen});
 }
 
 void WheelTurned(HWND window, int x, int y, int delta)

@@ -50,6 +50,19 @@ bool TakeFrom(std::deque<MSG>& list, MSG* out, HWND filter, UINT min, UINT max, 
     return false;
 }
 
+// Input is aimed when it is retrieved, as on Windows: a press handled
+// before it may have taken the capture, which then gets the mouse message.
+void AimAtCapture(MSG* msg)
+{
+    if (msg->message < WM_MOUSEFIRST || msg->message > WM_MOUSELAST || msg->message == WM_MOUSEWHEEL) return;
+    HWND capture = GetCapture();
+    Window* target = capture && capture != msg->hwnd ? Find(capture) : nullptr;
+    if (!target) return;
+    const POINT origin = ScreenOrigin(*target);
+    msg->hwnd = capture;
+    msg->lParam = MAKELPARAM(msg->pt.x - origin.x, msg->pt.y - origin.y);
+}
+
 // One pass over the sources in Windows' order: posted, quit, input, paint, timers.
 bool Retrieve(MSG* msg, HWND filter, UINT min, UINT max, bool remove)
 {
@@ -60,7 +73,12 @@ bool Retrieve(MSG* msg, HWND filter, UINT min, UINT max, bool remove)
         if (remove) q.quitPosted = false;
         return true;
     }
-    if (TakeFrom(q.input, msg, filter, min, max, remove)) {
+    while (TakeFrom(q.input, msg, filter, min, max, remove)) {
+        AimAtCapture(msg);
+        if (!msg->hwnd && msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST) {
+            if (remove) continue;  // aimed at no window after all
+            break;
+        }
         if (remove) InputRetrieved(*msg);
         return true;
     }
@@ -110,6 +128,8 @@ void DropMessagesFor(HWND hwnd)
 }
 
 DWORD MessageTimeNow() { return static_cast<DWORD>(CurrentClock().NowMs()); }
+
+unsigned PostedCount() { return static_cast<unsigned>(queue().posted.size()); }
 
 }  // namespace platform::user
 

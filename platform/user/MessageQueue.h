@@ -19,4 +19,7 @@ void DropMessagesFor(HWND hwnd);
 // The current time as message times carry it.
 DWORD MessageTimeNow();
 
+// Posted messages waiting in the queue (a census for tests).
+unsigned PostedCount();
+
 }  // namespace platform::user

@@ -1,6 +1,7 @@
 // Update regions are kept as bounding rectangles: enough for a program that
 // repaints what it is asked to, at the price of painting a little more.
 #include "platform/user/Painting.h"
+#include "platform/kernel/FaultInjection.h"
 
 #include <cairo.h>
 
@@ -38,9 +39,12 @@ void PaintTree(HWND hwnd)
 // A top-level surface holds the client area at the display's scale.
 cairo_surface_t* NewSurface(int width, int height)
 {
+    // An injected failure gives what cairo gives when memory runs out: a surface in an error state.
+    if (faults::ShouldFail(faults::Site::Surface)) width = height = -1;
+    else if (width <= 0 || height <= 0) width = height = 1;
     const double scale = platform::DisplayScale();
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, platform::ToDevice(width > 0 ? width : 1, scale),
-                                                    platform::ToDevice(height > 0 ? height : 1, scale));
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, platform::ToDevice(width, scale),
+                                                    platform::ToDevice(height, scale));
     // A new window shows white until it paints, whatever the system leaves.
     cairo_t* cr = cairo_create(s);
     cairo_set_source_rgb(cr, 1, 1, 1);

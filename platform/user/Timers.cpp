@@ -1,4 +1,5 @@
 #include "platform/user/Timers.h"
+#include "platform/kernel/FaultInjection.h"
 
 #include <algorithm>
 #include <vector>
@@ -87,6 +88,7 @@ using namespace platform::user;
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc)
 {
     if (hwnd && !Find(hwnd)) return 0;
+    if (platform::faults::ShouldFail(platform::faults::Site::Timer)) return 0;
     elapse = std::clamp(elapse, kMinimumInterval, kMaximumInterval);
     uint64_t due = platform::CurrentClock().NowMs() + elapse;
     if (!hwnd) {
