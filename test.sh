@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the Linux, sanitizer and Windows
 # configurations and runs every test; the Windows tests run under Wine.
+# Last, the libFuzzer targets are built with clang and run briefly.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -85,6 +86,51 @@ run_real_window "Windows under Wine" wine build/windows/app/lens-demo.exe \
 echo "== Linux: package"
 scripts/build-deb.sh build/release 2>&1 | tee build/release-package.log || status=1
 summary+=("$(tail -1 build/release-package.log)")
+
+# Every fuzz target runs for a while on a scratch copy of its seed corpus
+# (libFuzzer adds what it finds to the corpus folder it is given); any
+# crash, sanitizer report, leak or timeout fails the run, and the input that
+# caused it is kept under build/fuzz/findings/.
+run_fuzzers() {
+  local failed=() ran=0 corpus target program
+  rm -rf build/fuzz/scratch build/fuzz/findings
+  mkdir -p build/fuzz/scratch build/fuzz/findings
+  for corpus in tests/fuzz/corpus/*/; do
+    target=$(basename "$corpus")
+    program=$(find build/fuzz/tests -name "$target" -type f -perm -u+x | head -1)
+    echo "== Fuzzing: $target"
+    cp -r "$corpus" "build/fuzz/scratch/$target"
+    ran=$((ran + 1))
+    if [ -z "$program" ] || ! ASAN_OPTIONS=detect_leaks=1 \
+        LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0" \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        "$program" -max_total_time=20 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+          -artifact_prefix="build/fuzz/findings/$target-" "build/fuzz/scratch/$target" \
+          >"build/fuzz/scratch/$target.log" 2>&1; then
+      tail -40 "build/fuzz/scratch/$target.log"
+      failed+=("$target")
+    else
+      grep -E '^stat::number_of_executed_units' "build/fuzz/scratch/$target.log" || true
+    fi
+  done
+  if [ ${#failed[@]} -eq 0 ]; then
+    summary+=("Fuzzing: $ran targets, 20 s each, no findings")
+  else
+    summary+=("Fuzzing: FAILED (${failed[*]})")
+    return 1
+  fi
+}
+
+echo "== Fuzzing (clang, libFuzzer): build"
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKY_SANITIZE=ON -DKY_BUILD_BENCH=OFF \
+  -DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >/dev/null
+if cmake --build build/fuzz --target fuzz_targets; then
+  run_fuzzers || status=1
+else
+  summary+=("Fuzzing: build FAILED")
+  status=1
+fi
 
 echo
 echo "== Summary"

@@ -57,7 +57,8 @@ void DrawLine(DeviceContext* dc, int x, int y, const std::wstring& text, const R
     SetColour(cr, dc->textColour);
     // The baseline sits at the primary font's ascent below the cell's top.
     const double baseline = pango_layout_get_baseline(layout) / double(PANGO_SCALE);
-    cairo_move_to(cr, x, y + face.metrics.tmAscent - baseline);
+    // In double: a cell near the end of the int range must not overflow.
+    cairo_move_to(cr, x, static_cast<double>(y) + face.metrics.tmAscent - baseline);
     pango_cairo_show_layout(cr, layout);
     dc->EndCairo();
 }

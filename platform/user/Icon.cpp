@@ -71,31 +71,6 @@ bool DecodePng(const unsigned char* data, size_t size, IconImage& image) {
     return ok;
 }
 
-// The group directory (RT_GROUP_ICON) names each image (RT_ICON) by number.
-std::unique_ptr<Icon> LoadGroup(HMODULE module, LPCWSTR name) {
-    HRSRC groupResource = FindResourceW(module, name, RT_GROUP_ICON);
-    if (groupResource == nullptr) return nullptr;
-    const auto* group = static_cast<const unsigned char*>(LockResource(LoadResource(module, groupResource)));
-    const DWORD groupSize = SizeofResource(module, groupResource);
-    if (group == nullptr || groupSize < 6) return nullptr;
-    const unsigned count = group[4] | (group[5] << 8);
-    auto icon = std::make_unique<Icon>();
-    for (unsigned i = 0; i < count && 6 + 14 * (i + 1) <= groupSize; ++i) {
-        const unsigned char* entry = group + 6 + 14 * i;
-        const WORD id = entry[12] | (entry[13] << 8);
-        HRSRC imageResource = FindResourceW(module, MAKEINTRESOURCEW(id), RT_ICON);
-        if (imageResource == nullptr) continue;
-        const auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(module, imageResource)));
-        const DWORD size = SizeofResource(module, imageResource);
-        IconImage image;
-        static const unsigned char kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-        const bool png = size >= 8 && std::memcmp(data, kPngSignature, 8) == 0;
-        if (png ? DecodePng(data, size, image) : DecodeDib(data, size, image)) icon->images.push_back(std::move(image));
-    }
-    if (icon->images.empty()) return nullptr;
-    return icon;
-}
-
 // Icons from resources are shared, as LoadIconW's are on Windows: one
 // object per module and name for the life of the process.
 std::map<std::pair<HMODULE, std::wstring>, std::unique_ptr<Icon>>& SharedIcons() {
@@ -117,6 +92,30 @@ Icon* LiveIcon(HICON handle) {
 }
 
 }  // namespace
+
+// The group directory (RT_GROUP_ICON) names each image (RT_ICON) by number.
+std::vector<IconImage> LoadIconImages(HMODULE module, LPCWSTR name) {
+    std::vector<IconImage> images;
+    HRSRC groupResource = FindResourceW(module, name, RT_GROUP_ICON);
+    if (groupResource == nullptr) return images;
+    const auto* group = static_cast<const unsigned char*>(LockResource(LoadResource(module, groupResource)));
+    const DWORD groupSize = SizeofResource(module, groupResource);
+    if (group == nullptr || groupSize < 6) return images;
+    const unsigned count = group[4] | (group[5] << 8);
+    for (unsigned i = 0; i < count && 6 + 14 * (i + 1) <= groupSize; ++i) {
+        const unsigned char* entry = group + 6 + 14 * i;
+        const WORD id = entry[12] | (entry[13] << 8);
+        HRSRC imageResource = FindResourceW(module, MAKEINTRESOURCEW(id), RT_ICON);
+        if (imageResource == nullptr) continue;
+        const auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(module, imageResource)));
+        const DWORD size = SizeofResource(module, imageResource);
+        IconImage image;
+        static const unsigned char kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+        const bool png = size >= 8 && std::memcmp(data, kPngSignature, 8) == 0;
+        if (png ? DecodePng(data, size, image) : DecodeDib(data, size, image)) images.push_back(std::move(image));
+    }
+    return images;
+}
 
 const IconImage* IconImageNear(HICON handle, int size) {
     const Icon* icon = LiveIcon(handle);
@@ -146,8 +145,9 @@ HICON LoadIconW(HINSTANCE instance, LPCWSTR name) {
     const auto key = std::make_pair(static_cast<HMODULE>(instance), NameKey(name));
     auto found = SharedIcons().find(key);
     if (found != SharedIcons().end()) return reinterpret_cast<HICON>(found->second.get());
-    std::unique_ptr<Icon> icon = LoadGroup(instance, name);
-    if (!icon) {
+    auto icon = std::make_unique<Icon>();
+    icon->images = LoadIconImages(instance, name);
+    if (icon->images.empty()) {
         if (GetLastError() == ERROR_SUCCESS) SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
         return nullptr;
     }

@@ -20,6 +20,10 @@ struct IconImage {
     std::vector<uint32_t> pixels;
 };
 
+// The decoded images of the icon group `name` in `module`'s resources, read
+// afresh on every call; empty when the group is missing or none decodes.
+std::vector<IconImage> LoadIconImages(HMODULE module, LPCWSTR name);
+
 // The image of `icon` whose size is closest to `size` (a larger one wins a
 // tie); null for a handle that is not a live icon.
 const IconImage* IconImageNear(HICON icon, int size);

@@ -73,6 +73,21 @@ TEST(Rc2Cpp, ScriptStatementsAreRead) {
     EXPECT_EQ(version.blocks[1].children[0].words, (std::vector<uint16_t>{0x804, 1200}));
 }
 
+// Each level takes two lines (BLOCK, BEGIN), so the refused BEGIN of level d
+// stands on line 2d.
+TEST(Rc2Cpp, NestingIsRefusedPastItsLimitAtTheLine) {
+    const struct {
+        int depth;
+        int errorLine;
+    } cases[] = {{rc2cpp::kMaxNesting, -1}, {rc2cpp::kMaxNesting + 1, 2 * (rc2cpp::kMaxNesting + 1)}, {5000, 66}};
+    for (const auto& c : cases) {
+        std::string script = "1 VERSIONINFO\nBEGIN\n";
+        for (int level = 2; level <= c.depth; ++level) script += "BLOCK \"b\"\nBEGIN\n";
+        for (int level = 1; level <= c.depth; ++level) script += "END\n";
+        EXPECT_EQ(ErrorLine(script), c.errorLine) << c.depth;
+    }
+}
+
 using ResourceKey = std::tuple<std::string, std::string>;
 
 std::string IdText(bool isNumber, unsigned number, const std::string& text) {

@@ -146,14 +146,16 @@ private:
             else if (IsWord(t, "FILESUBTYPE")) v.fileSubtype = Number();
             else Fail(t, "expected a VERSIONINFO statement or BEGIN");
         }
-        v.blocks = Items(false);
+        v.blocks = Items(false, 1);
         return v;
     }
 
     // BEGIN { BLOCK "key" <items> | VALUE "key", values } END. Values are
     // text inside StringFileInfo and 16-bit words elsewhere, as the Windows
-    // resource compilers store them.
-    std::vector<VersionNode> Items(bool textValues) {
+    // resource compilers store them. Nesting is bounded so that a runaway
+    // script fails at its line instead of exhausting the stack.
+    std::vector<VersionNode> Items(bool textValues, int depth) {
+        if (depth > kMaxNesting) Fail(Peek(), "blocks nested too deeply");
         Expect("BEGIN");
         std::vector<VersionNode> items;
         while (!IsWord(Peek(), "END")) {
@@ -164,7 +166,7 @@ private:
                 const std::string key = String();
                 node.key = ToUtf16(key, line);
                 node.isBlock = true;
-                node.children = Items(textValues || key == "StringFileInfo");
+                node.children = Items(textValues || key == "StringFileInfo", depth + 1);
             } else if (IsWord(t, "VALUE")) {
                 const int line = Peek().line;
                 node.key = ToUtf16(String(), line);

@@ -64,6 +64,10 @@ struct Script {
     std::vector<VersionResource> versions;
 };
 
+// How deep BEGIN ... END may nest in a VERSIONINFO, its own BEGIN counted;
+// the program's script uses three levels.
+constexpr int kMaxNesting = 32;
+
 // Parses UTF-8 script text; throws ScriptError.
 Script ParseScript(const std::string& text);
 

@@ -1,0 +1,39 @@
+// Icon resources from any bytes: a group directory and two images, read the
+// way LoadIconW reads them. Every decoded image must hold its pixels.
+#include "platform/kernel/ResourceTable.h"
+#include "platform/win32.h"
+#include "tests/fuzz/FuzzBytes.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr std::uint16_t kGroupIcon = 14;
+constexpr std::uint16_t kIcon = 3;
+
+// The table is registered once; each input rewrites where its entries point.
+kyplatform::ResourceEntry entries[] = {
+    {nullptr, kGroupIcon, nullptr, 1, nullptr, 0},
+    {nullptr, kIcon, nullptr, 1, nullptr, 0},
+    {nullptr, kIcon, nullptr, 2, nullptr, 0},
+};
+const bool registered = kyplatform::RegisterResources(entries, std::size(entries));
+
+}  // namespace
+
+// Input: three parts, each a 16-bit length and that many bytes (cut short at
+// the end of the input): the group, then images 1 and 2.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    kyfuzz::FuzzBytes bytes(data, size);
+    for (kyplatform::ResourceEntry& entry : entries) {
+        const auto length = bytes.Take<std::uint16_t>();
+        entry.data = bytes.Here();
+        entry.size = static_cast<std::uint32_t>(bytes.Skip(length));
+    }
+    for (const kyplatform::IconImage& image : kyplatform::LoadIconImages(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)))
+        if (!registered || image.width <= 0 || image.height <= 0 ||
+            image.pixels.size() != std::size_t(image.width) * std::size_t(image.height))
+            std::abort();
+    return 0;
+}

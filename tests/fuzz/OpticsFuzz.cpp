@@ -1,0 +1,63 @@
+// The optics model and the scene geometry from any float bits. Nothing may be
+// undefined (UBSan checks float-to-int casts here), and within the ranges the
+// controls allow, the image is always a finite place and size.
+#include "tests/fuzz/FuzzBytes.h"
+#include "views/KyViewConcave.h"
+#include "views/KyViewConvex.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+template <typename View>
+class Probe : public View {
+public:
+    void Run(kyfuzz::FuzzBytes& bytes)
+    {
+        this->focalLength = bytes.Take<float>();
+        this->objectX = bytes.Take<float>();
+        this->scale = bytes.Take<float>();
+        this->originX = bytes.Take<float>();
+        this->originY = bytes.Take<float>();
+        // WM_SIZE carries 16-bit sizes.
+        this->clientWidth = bytes.Take<std::uint16_t>();
+        this->clientHeight = bytes.Take<std::uint16_t>();
+        this->Recompute();
+        if (InRange() && this->hasImage && !(std::isfinite(this->imageX) && std::isfinite(this->imageHeight)))
+            std::abort();
+
+        const SceneModel scene = this->Scene();
+        const int sourceWidth = bytes.Take<std::int16_t>(), sourceHeight = bytes.Take<std::int16_t>();
+        LensBox(scene, sourceWidth, sourceHeight);
+        CandleBox(scene, sourceWidth, sourceHeight);
+        ImageBox(scene, sourceWidth, sourceHeight);
+        TickLength(scene.scale);
+        for (int direction : {-1, 1})
+            TickPositions(scene.originX, scene.scale, direction, scene.clientWidth);
+        this->isConvex ? ConvexRays(scene) : ConcaveRays(scene);
+    }
+
+private:
+    bool InRange() const
+    {
+        return this->focalLength >= 3.0f && this->focalLength <= 50.0f && this->scale >= 6.0f &&
+               this->scale <= 30.0f && this->objectX >= -1.0e4f && this->objectX <= -0.5f;
+    }
+};
+
+}  // namespace
+
+// Input: the first byte picks the lens, the rest are the model's fields.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    kyfuzz::FuzzBytes bytes(data, size);
+    if (bytes.Take<std::uint8_t>() % 2) {
+        Probe<KyViewConvex> view;
+        view.Run(bytes);
+    } else {
+        Probe<KyViewConcave> view;
+        view.Run(bytes);
+    }
+    return 0;
+}
