@@ -8,6 +8,7 @@
 
 #include "platform/display/DisplayScale.h"
 #include "platform/display/SdlKeys.h"
+#include "platform/display/SessionBus.h"
 #include "platform/kernel/WideText.h"
 #include "platform/user/Icon.h"
 #include "platform/user/Input.h"
@@ -62,6 +63,7 @@ bool SdlDisplay::Open(std::string* reason)
         SDL_getenv("WAYLAND_DISPLAY") == nullptr) {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     }
+    KeepSessionBusFromAutolaunching();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         if (reason) *reason = SDL_GetError();
         return false;
