@@ -8,6 +8,7 @@
 //   bench/FrameBench [MOVES]      (1000 moves a case unless given)
 //
 // Prints the median and the 99th percentile for each case.
+#include "bench/ShownView.h"
 #include "context/AppContext.h"
 #include "platform/display/DisplayBackend.h"
 #include "platform/display/DisplayScale.h"
@@ -39,15 +40,7 @@ const Case kCases[] = {
 
 class ConvexWindow : public KyViewConvex {
 public:
-    bool Open(int width, int height)
-    {
-        if (!Create(0xB, WS_POPUP, 0, nullptr, nullptr))
-            return false;
-        MoveWindow(GetHwnd(), 0, 0, width, height, FALSE);
-        ShowWindow(GetHwnd(), SW_SHOW);
-        UpdateWindow(GetHwnd());
-        return true;
-    }
+    bool Open(int width, int height) { return ShowView(*this, width, height); }
 
     // A point on the candle just above the axis, where a press starts a drag.
     bool FindGrip(int* x, int* y) const

@@ -2,6 +2,7 @@
 // one-pixel line, a candle picture scaled into its place and one line of
 // Chinese status text.
 #include "platform/win32.h"
+#include "tests/support/Canvas.h"
 
 #include <benchmark/benchmark.h>
 
@@ -73,29 +74,8 @@ std::vector<unsigned char> CandlePng(int width, int height) {
 
 // A back buffer the size of the scene.
 struct Frame {
-    Frame() {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = 1000;
-        info.bmiHeader.biHeight = -576;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        dc = CreateCompatibleDC(nullptr);
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        old = SelectObject(dc, bitmap);
-        RECT all{0, 0, 1000, 576};
-        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    }
-    ~Frame() {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ old;
+    Canvas canvas{1000, 576};
+    HDC dc = canvas.Dc();
 };
 
 void Line300(benchmark::State& state) {

@@ -4,6 +4,7 @@
 #include "gdi/FontCache.h"
 #include "gdi/PenCache.h"
 #include "images/ImageDrawing.h"
+#include "tests/support/Canvas.h"
 
 #include <benchmark/benchmark.h>
 
@@ -47,22 +48,10 @@ void BM_DrawCandle(benchmark::State& state)
         return;
     }
     // A back buffer of the size of a lens view.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 1000;
-    info.bmiHeader.biHeight = -576;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
+    Canvas frame(1000, 576);
+    HDC dc = frame.Dc();
     for (auto _ : state)
         benchmark::DoNotOptimize(DrawImage(dc, candle, 400, 200, width, height, 0, 50, 170));
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // three window sizes (with and without the framework's white fill), and one
 // drag step (mouse move, recompute, the paint
 // through the window's back buffer) at the program's usual size.
+#include "bench/ShownView.h"
 #include "context/AppContext.h"
 #include "views/KyViewConvex.h"
 
@@ -15,12 +16,7 @@ public:
     bool Open(int width, int height)
     {
         AppContext::Instance().Initialize();
-        if (!Create(0xB, WS_POPUP, 0, nullptr, nullptr))
-            return false;
-        MoveWindow(GetHwnd(), 0, 0, width, height, FALSE);
-        ShowWindow(GetHwnd(), SW_SHOW);
-        UpdateWindow(GetHwnd());
-        return true;
+        return ShowView(*this, width, height);
     }
 };
 
