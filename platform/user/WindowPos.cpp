@@ -71,7 +71,10 @@ void SetWindowRect(HWND hwnd, RECT rect, bool repaint, bool fromDisplay)
     // asks for it; a window manager that ignored the minimum is put right.
     const bool resized = rect.right - rect.left != Width(*w) || rect.bottom - rect.top != Height(*w);
     bool displayOverruled = false;
-    if (resized && !w->parent && !w->maximized && ((w->style & WS_THICKFRAME) || !(w->style & WS_POPUP))) {
+    // A window manager may squeeze even a maximised window (no frame to
+    // drag, but `xdotool windowsize` or a tiling manager do it): held too.
+    if (resized && !w->parent && (!w->maximized || fromDisplay) &&
+        ((w->style & WS_THICKFRAME) || !(w->style & WS_POPUP))) {
         MINMAXINFO info = QueryMinMax(*w);
         if (!(w = Find(hwnd))) return;
         const LONG width = std::max(std::min(rect.right - rect.left, info.ptMaxTrackSize.x), info.ptMinTrackSize.x);
