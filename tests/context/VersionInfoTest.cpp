@@ -146,25 +146,17 @@ TEST(VersionRecord, BuffersThatCannotHoldTheRecordAreRefused)
     }
 }
 
-TEST(FileExists, OnlyPlainExistingFiles)
-{
-    const std::wstring self = ModulePath();
-    EXPECT_TRUE(FileExists(self));
-    EXPECT_FALSE(FileExists(L""));
-    EXPECT_FALSE(FileExists(ModuleDirectory()));
-    EXPECT_FALSE(FileExists(self + L".missing"));
-    EXPECT_FALSE(FileExists(DirectoryOf(self) + L"*"));
-    std::wstring withQuestionMark = self;
-    withQuestionMark.back() = L'?';
-    EXPECT_FALSE(FileExists(withQuestionMark));
-    EXPECT_FALSE(FileExists(self + std::wstring(1, L'\0') + L"x"));
-}
-
+// Only plain existing files have a record: not a folder, a wildcard, a
+// question mark or a name cut by a terminator.
 TEST(VersionInfoRead, PathsWithoutARecordLeaveItReset)
 {
     const std::wstring self = ModulePath();
-    for (const std::wstring& path :
-         {std::wstring(), ModuleDirectory(), self + L".missing", DirectoryOf(self) + L"*.exe"}) {
+    EXPECT_TRUE(FileExists(self));
+    std::wstring withQuestionMark = self;
+    withQuestionMark.back() = L'?';
+    for (const std::wstring& path : {std::wstring(), ModuleDirectory(), self + L".missing", DirectoryOf(self) + L"*",
+                                     withQuestionMark, self + std::wstring(1, L'\0') + L"x"}) {
+        EXPECT_FALSE(FileExists(path));
         VersionInfo info = Filled();
         EXPECT_FALSE(info.Read(path));
         ExpectReset(info);
