@@ -118,15 +118,11 @@ TEST(KyMainWnd, LivesFromStartToAnEmptyProcess)
         HWND concave = main.ConcaveView().GetHwnd();
         HWND button = main.ModeButton();
         HWND status = main.StatusShower().List().GetHwnd();
-        ASSERT_NE(convex, nullptr);
-        ASSERT_NE(concave, nullptr);
-        ASSERT_NE(button, nullptr);
-        ASSERT_NE(status, nullptr);
+        ASSERT_TRUE(convex && concave && button && status);
         handles = {window, convex, concave, status};
 
         // Created: the context is filled, the mode is not applied yet.
         const AppContext& context = AppContext::Instance();
-        EXPECT_NE(context.module, nullptr);
         EXPECT_EQ(context.statusDisplay, &main.StatusShower());
         EXPECT_EQ(TextOf(window), context.title);
         EXPECT_FALSE(IsWindowVisible(convex));
@@ -148,7 +144,6 @@ TEST(KyMainWnd, LivesFromStartToAnEmptyProcess)
         EXPECT_TRUE(IsWindowVisible(convex));
         EXPECT_FALSE(IsWindowVisible(concave));
         EXPECT_EQ(GetFocus(), convex);
-        EXPECT_TRUE(main.ShowsConvex());
         EXPECT_EQ(TextOf(button), L"切换为“凹透镜”演示");
         EXPECT_STREQ(main.HeaderTitle(), L"凸透镜 成像演示");
 
@@ -175,7 +170,6 @@ TEST(KyMainWnd, LivesFromStartToAnEmptyProcess)
         EXPECT_TRUE(main.ShowsConvex());
 
         Click(button);
-        EXPECT_FALSE(main.ShowsConvex());
         EXPECT_FALSE(IsWindowVisible(convex));
         EXPECT_TRUE(IsWindowVisible(concave));
         EXPECT_EQ(GetFocus(), concave);
@@ -184,7 +178,6 @@ TEST(KyMainWnd, LivesFromStartToAnEmptyProcess)
         EXPECT_TRUE(HasDarkPixel(window, header, 30));
 
         Click(button);
-        EXPECT_TRUE(main.ShowsConvex());
         EXPECT_EQ(GetFocus(), convex);
         EXPECT_EQ(TextOf(button), L"切换为“凹透镜”演示");
         EXPECT_EQ(Sample(convex), moved);
@@ -199,7 +192,6 @@ TEST(KyMainWnd, LivesFromStartToAnEmptyProcess)
         kytest::PumpUntilIdle();
         EXPECT_FALSE(IsWindow(window));
         EXPECT_EQ(main.GetHwnd(), nullptr);
-        EXPECT_EQ(main.ConvexView().GetHwnd(), nullptr);
         EXPECT_EQ(AppContext::Instance().module, nullptr);
         EXPECT_EQ(AppContext::Instance().statusDisplay, nullptr);
         const std::optional<MSG> quit = PendingQuit();
