@@ -5,30 +5,17 @@
 #include <cmath>
 #include <string>
 
-TEST(Format, ShortResultsComeFromTheSmallBuffer)
-{
-    EXPECT_EQ(Format(L"%d cm", 12), L"12 cm");
-    EXPECT_EQ(Format(L"%.2f", 10.0), L"10.00");
-    EXPECT_EQ(Format(L"%ls （%u.%u）:", L"光学", 1u, 6u), L"光学 （1.6）:");
-}
-
+// Lengths either side of the small buffer (256) and of the limit; a null
+// format gives nothing.
 TEST(Format, LengthsAroundTheSmallBufferAndTheLimit)
 {
-    std::wstring s255(255, L'a');
-    std::wstring s256(256, L'b');
-    EXPECT_EQ(Format(L"%ls", s255.c_str()), s255);
-    EXPECT_EQ(Format(L"%ls", s256.c_str()), s256);
-    std::wstring big(100000, L'c');
-    EXPECT_EQ(Format(L"x%lsy", big.c_str()), L"x" + big + L"y");
-
-    std::wstring atLimit(kFormatMaxLength, L'd');
-    EXPECT_EQ(Format(L"%ls", atLimit.c_str()).size(), kFormatMaxLength);
-    std::wstring beyond(kFormatMaxLength + 1, L'e');
+    EXPECT_EQ(Format(L"%ls （%u.%u）:", L"光学", 1u, 6u), L"光学 （1.6）:");
+    for (std::size_t length : {std::size_t{255}, std::size_t{256}, std::size_t{100000}, kFormatMaxLength}) {
+        const std::wstring text(length, L'a');
+        EXPECT_EQ(Format(L"%ls", text.c_str()), text) << length;
+    }
+    const std::wstring beyond(kFormatMaxLength + 1, L'e');
     EXPECT_TRUE(Format(L"%ls", beyond.c_str()).empty());
-}
-
-TEST(Format, NullFormatIsEmpty)
-{
     EXPECT_TRUE(Format(nullptr).empty());
 }
 
@@ -42,24 +29,20 @@ TEST(Trim, OnlyBlanksAndTabs)
     EXPECT_EQ(TrimRight(L""), L"");
 }
 
+// One value at the start, after blanks; anything else reads as 0 and fails.
 TEST(ToFloat, ScansExactlyOneValue)
 {
-    float value = -1.0f;
-    EXPECT_FALSE(ToFloat(L"", value));
-    EXPECT_EQ(value, 0.0f);
-
-    EXPECT_TRUE(ToFloat(L"12abc", value));
-    EXPECT_EQ(value, 12.0f);
-    EXPECT_TRUE(ToFloat(L" 7", value));
-    EXPECT_EQ(value, 7.0f);
-    EXPECT_TRUE(ToFloat(L"1e1", value));
-    EXPECT_EQ(value, 10.0f);
-    EXPECT_TRUE(ToFloat(L"7.5", value));
-    EXPECT_EQ(value, 7.5f);
-
-    value = 3.0f;
-    EXPECT_FALSE(ToFloat(L"abc", value));
-    EXPECT_EQ(value, 0.0f);
+    const struct {
+        const wchar_t* text;
+        bool read;
+        float value;
+    } cases[] = {{L"", false, 0}, {L"12abc", true, 12}, {L" 7", true, 7}, {L"1e1", true, 10},
+                 {L"7.5", true, 7.5f}, {L"abc", false, 0}};
+    for (const auto& c : cases) {
+        float value = -1.0f;
+        EXPECT_EQ(ToFloat(c.text, value), c.read) << c.text;
+        EXPECT_EQ(value, c.value) << c.text;
+    }
 }
 
 TEST(ToFloat, NotANumberIsNeverAnOrdinaryValue)
@@ -75,18 +58,13 @@ TEST(ToFloat, NotANumberIsNeverAnOrdinaryValue)
 
 TEST(CopyTo, TerminatesAndTruncates)
 {
-    wchar_t one[1] = {L'x'};
-    EXPECT_EQ(CopyTo(L"abc", one, 1), 0u);
-    EXPECT_EQ(one[0], L'\0');
-
-    wchar_t exact[4] = {L'x', L'x', L'x', L'x'};
-    EXPECT_EQ(CopyTo(L"abcd", exact, 4), 3u);
-    EXPECT_EQ(std::wstring(exact), L"abc");
-
-    wchar_t roomy[8];
-    EXPECT_EQ(CopyTo(L"abc", roomy, 8), 3u);
-    EXPECT_EQ(std::wstring(roomy), L"abc");
-
+    wchar_t buffer[8] = {L'x', L'x', L'x', L'x', L'x', L'x', L'x', L'x'};
+    EXPECT_EQ(CopyTo(L"abc", buffer, 1), 0u);
+    EXPECT_EQ(buffer[0], L'\0');
+    EXPECT_EQ(CopyTo(L"abcd", buffer, 4), 3u);
+    EXPECT_EQ(std::wstring(buffer), L"abc");
+    EXPECT_EQ(CopyTo(L"abc", buffer, 8), 3u);
+    EXPECT_EQ(std::wstring(buffer), L"abc");
     EXPECT_EQ(CopyTo(L"abc", nullptr, 8), 0u);
-    EXPECT_EQ(CopyTo(L"abc", roomy, 0), 0u);
+    EXPECT_EQ(CopyTo(L"abc", buffer, 0), 0u);
 }

@@ -95,14 +95,6 @@ TEST(AppContext, FillsOnceAndEmptiesOnce)
     EXPECT_EQ(context.modulePath, ModulePath());
     EXPECT_EQ(context.moduleDirectory + context.moduleFileName, context.modulePath);
 
-    // The program's own record, as the resource script has it.
-    EXPECT_EQ(context.versionInfo.fileName, context.modulePath);
-    EXPECT_EQ(context.versionInfo.fileVersion, (std::array<WORD, 4>{1, 6, 0, 0}));
-    EXPECT_EQ(context.versionInfo.productVersion, (std::array<WORD, 4>{1, 6, 0, 0}));
-    ASSERT_EQ(context.versionInfo.stringTables.size(), 1u);
-    EXPECT_EQ(context.versionInfo.stringTables[0].language, 0x804);
-    EXPECT_EQ(context.versionInfo.stringTables[0].codePage, 0x4B0);
-    EXPECT_EQ(context.productName, L"凸透镜与凹透镜成像演示");
     EXPECT_EQ(context.title, L"凸透镜与凹透镜成像演示 （1.6）:");
 
     const std::vector<int32_t> fonts = Fonts(context);

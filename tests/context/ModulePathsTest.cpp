@@ -62,11 +62,9 @@ TEST(ModulePath, NamesThisExecutable)
 {
     const std::wstring& path = ModulePath();
     ASSERT_FALSE(path.empty());
-    EXPECT_EQ(&ModulePath(), &path);  // one cached string
     EXPECT_EQ(ModuleDirectory() + ModuleFileName(), path);
     EXPECT_NE(FindNoCase(ModuleFileName().c_str(), L"context_path_tests"), std::wstring::npos);
     const wchar_t last = ModuleDirectory().back();
     EXPECT_TRUE(last == L'\\' || last == L'/');
-    EXPECT_NE(ProgramModule(), nullptr);
     EXPECT_EQ(ProgramModule(), GetModuleHandleW(nullptr));
 }

@@ -50,29 +50,6 @@ TEST(Rc2Cpp, MalformedScriptsNameTheLine) {
     for (const auto& c : cases) EXPECT_EQ(ErrorLine(c.script), c.line) << c.script;
 }
 
-TEST(Rc2Cpp, ScriptStatementsAreRead) {
-    const rc2cpp::Script script = rc2cpp::ParseScript(
-        "#pragma code_page(65001)\nLANGUAGE 0x04, 0x02\n102 ICON \"a.ico\"\n180 bin \"b.png\" /* x */\nLOGO Bin \"c.png\"\n1 24 \"d.manifest\"\n"
-        "1 VERSIONINFO FILEVERSION 1,6 PRODUCTVERSION 2,3,4,5 FILEOS 0x40004L\n{\n"
-        " BLOCK \"StringFileInfo\" { BLOCK \"080404b0\" { VALUE \"Name\", \"凸 \"\"x\"\"\" } }\n"
-        " BLOCK \"VarFileInfo\" { VALUE \"Translation\", 0x804, 1200 }\n}\n");
-    ASSERT_EQ(script.files.size(), 4u);
-    EXPECT_TRUE(script.files[0].isIcon);
-    EXPECT_EQ(script.files[1].type.text, "BIN");
-    EXPECT_EQ(script.files[1].name.number, 180);
-    EXPECT_EQ(script.files[2].name.text, "LOGO");
-    EXPECT_EQ(script.files[3].type.number, 24);
-    ASSERT_EQ(script.versions.size(), 1u);
-    const rc2cpp::VersionResource& version = script.versions[0];
-    EXPECT_EQ(version.fileVersion[1], 6);
-    EXPECT_EQ(version.fileVersion[2], 0);
-    EXPECT_EQ(version.productVersion[3], 5);
-    EXPECT_EQ(version.fileOs, 0x40004u);
-    ASSERT_EQ(version.blocks.size(), 2u);
-    EXPECT_EQ(version.blocks[0].children[0].children[0].text, u"凸 \"x\"");
-    EXPECT_EQ(version.blocks[1].children[0].words, (std::vector<uint16_t>{0x804, 1200}));
-}
-
 // Each level takes two lines (BLOCK, BEGIN), so the refused BEGIN of level d
 // stands on line 2d.
 TEST(Rc2Cpp, NestingIsRefusedPastItsLimitAtTheLine) {

@@ -59,22 +59,15 @@ protected:
 
 }  // namespace
 
+// The button spans 100..164 x 50..71: right and bottom edges are outside.
 TEST_F(SkinButtonTest, RightAndBottomEdgesAreOutside)
 {
-    EXPECT_TRUE(button.Contains(100, 50));
-    EXPECT_TRUE(button.Contains(164, 71));
-    EXPECT_FALSE(button.Contains(165, 60));
-    EXPECT_FALSE(button.Contains(120, 72));
-    EXPECT_FALSE(button.Contains(99, 60));
-    EXPECT_FALSE(button.Contains(120, 49));
-}
-
-TEST_F(SkinButtonTest, SetBoundsRepaintsTheWholeOwner)
-{
-    button.SetBounds(10, 10, 75, 32);
-    RECT client{};
-    GetClientRect(owner.GetHwnd(), &client);
-    EXPECT_TRUE(Same(TakeUpdate(), client));
+    const struct {
+        int x, y;
+        bool inside;
+    } cases[] = {{100, 50, true}, {164, 71, true}, {165, 60, false}, {120, 72, false}, {99, 60, false}, {120, 49, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(button.Contains(c.x, c.y), c.inside) << c.x << "," << c.y;
 }
 
 TEST_F(SkinButtonTest, HoverFollowsThePointerAndRepaintsOnlyTheButton)
@@ -102,13 +95,10 @@ TEST_F(SkinButtonTest, PressAndReleaseInsidePostsOneCommand)
 {
     Press();
     EXPECT_EQ(button.CurrentFace(), SkinButton::kFacePressed);
-    EXPECT_FALSE(button.hover);  // a pressed button loses its highlight
     TakeUpdate();
 
     button.OnLButtonUp(164, 71);
     EXPECT_EQ(TakeClicks(2), 1);
-    EXPECT_FALSE(button.pressed);
-    EXPECT_TRUE(button.hover);
     EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceHover);
     EXPECT_TRUE(Same(TakeUpdate(), button.rect));
 
@@ -124,8 +114,6 @@ TEST_F(SkinButtonTest, PressInsideReleaseOutsidePostsNothing)
     button.OnMouseMove(300, 200);
     button.OnLButtonUp(165, 72);  // the corner just outside
     EXPECT_EQ(TakeClicks(2), 0);
-    EXPECT_FALSE(button.pressed);
-    EXPECT_FALSE(button.hover);
     EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceNormal);
 }
 
@@ -137,13 +125,3 @@ TEST_F(SkinButtonTest, ReleaseInsideADisabledButtonStillPosts)
     EXPECT_EQ(TakeClicks(2), 1);
 }
 
-TEST(SkinButtonWithoutOwner, NothingIsPostedOrRepainted)
-{
-    SkinButton button;
-    button.SetBounds(0, 0, 10, 10);
-    button.pressed = true;
-    button.OnLButtonUp(5, 5);
-    EXPECT_TRUE(button.hover);
-    MSG message;
-    EXPECT_FALSE(PeekMessageW(&message, nullptr, KYWM_BUTTONCLICK, KYWM_BUTTONCLICK, PM_REMOVE));
-}
