@@ -1,6 +1,7 @@
 #include "gdi/BrushCache.h"
 #include "gdi/FontCache.h"
 #include "gdi/PenCache.h"
+#include "tests/support/Canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -8,51 +9,32 @@
 
 namespace {
 
-// A 16 x 16 32-bit memory surface to find out what a cached object draws like.
-class Probe {
+// A small canvas to find out what a cached object draws like.
+class Probe : public Canvas {
 public:
-    Probe()
-    {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof info.bmiHeader, 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~Probe()
-    {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
+    Probe() : Canvas(16, 16) {}
     COLORREF Draw(HPEN pen)
     {
-        HGDIOBJ old = SelectObject(dc_, pen);
-        MoveToEx(dc_, 0, 8, nullptr);
-        LineTo(dc_, 16, 8);
-        SelectObject(dc_, old);
-        return GetPixel(dc_, 0, 8);
+        HGDIOBJ old = SelectObject(Dc(), pen);
+        MoveToEx(Dc(), 0, 8, nullptr);
+        LineTo(Dc(), 16, 8);
+        SelectObject(Dc(), old);
+        return GetPixel(Dc(), 0, 8);
     }
     COLORREF Draw(HBRUSH brush)
     {
         RECT all{0, 0, 16, 16};
-        FillRect(dc_, &all, brush);
-        return GetPixel(dc_, 3, 3);
+        FillRect(Dc(), &all, brush);
+        return GetPixel(Dc(), 3, 3);
     }
     TEXTMETRICW Metrics(HFONT font)
     {
         TEXTMETRICW metrics{};
-        HGDIOBJ old = SelectObject(dc_, font);
-        GetTextMetricsW(dc_, &metrics);
-        SelectObject(dc_, old);
+        HGDIOBJ old = SelectObject(Dc(), font);
+        GetTextMetricsW(Dc(), &metrics);
+        SelectObject(Dc(), old);
         return metrics;
     }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
 };
 
 // Each cache's descriptions: Acquire(n) asks for the n-th of several that
