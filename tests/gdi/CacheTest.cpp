@@ -1,6 +1,7 @@
 #include "gdi/BrushCache.h"
 #include "gdi/FontCache.h"
 #include "gdi/PenCache.h"
+#include "tests/support/Canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -8,111 +9,132 @@
 
 namespace {
 
-// A small 32-bit memory surface to find out what a cached object draws like.
-class Probe {
+// A small canvas to find out what a cached object draws like.
+class Probe : public Canvas {
 public:
-    Probe()
+    Probe() : Canvas(16, 16) {}
+    COLORREF Draw(HPEN pen)
     {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = 16;
-        info.bmiHeader.biHeight = -16;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        previous_ = SelectObject(dc_, bitmap_);
+        HGDIOBJ old = SelectObject(Dc(), pen);
+        MoveToEx(Dc(), 0, 8, nullptr);
+        LineTo(Dc(), 16, 8);
+        SelectObject(Dc(), old);
+        return GetPixel(Dc(), 0, 8);
     }
-    ~Probe()
-    {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-
-    COLORREF LineColour(HPEN pen)
-    {
-        HGDIOBJ old = SelectObject(dc_, pen);
-        MoveToEx(dc_, 0, 8, nullptr);
-        LineTo(dc_, 16, 8);
-        SelectObject(dc_, old);
-        return GetPixel(dc_, 0, 8);
-    }
-
-    COLORREF FillColour(HBRUSH brush)
+    COLORREF Draw(HBRUSH brush)
     {
         RECT all{0, 0, 16, 16};
-        FillRect(dc_, &all, brush);
-        return GetPixel(dc_, 3, 3);
+        FillRect(Dc(), &all, brush);
+        return GetPixel(Dc(), 3, 3);
     }
-
     TEXTMETRICW Metrics(HFONT font)
     {
         TEXTMETRICW metrics{};
-        HGDIOBJ old = SelectObject(dc_, font);
-        GetTextMetricsW(dc_, &metrics);
-        SelectObject(dc_, old);
+        HGDIOBJ old = SelectObject(Dc(), font);
+        GetTextMetricsW(Dc(), &metrics);
+        SelectObject(Dc(), old);
         return metrics;
     }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
 };
+
+// Each cache's descriptions: Acquire(n) asks for the n-th of several that
+// differ in one field only, so each must be an entry of its own.
+struct Pens {
+    using Cache = PenCache;
+    static constexpr int32_t kNone = PenCache::kNoPen;
+    static int32_t Acquire(PenCache& c, int n)
+    {
+        static const struct { COLORREF colour; int style, width; } kinds[] = {
+            {RGB(255, 0, 0), PS_SOLID, 1}, {RGB(255, 0, 0), PS_SOLID, 2},
+            {RGB(255, 0, 0), PS_DASH, 1}, {RGB(255, 0, 1), PS_SOLID, 1}};
+        return c.Acquire(kinds[n].colour, kinds[n].style, kinds[n].width);
+    }
+    static constexpr int kKinds = 4;
+    static void ExpectDrawsFirst(Probe& p, HPEN h) { EXPECT_EQ(p.Draw(h), RGB(255, 0, 0)); }
+};
+struct Brushes {
+    using Cache = BrushCache;
+    static constexpr int32_t kNone = BrushCache::kNoBrush;
+    static int32_t Acquire(BrushCache& c, int n) { return c.Acquire(RGB(0, 0, 255 - n)); }
+    static constexpr int kKinds = 3;
+    static void ExpectDrawsFirst(Probe& p, HBRUSH h) { EXPECT_EQ(p.Draw(h), RGB(0, 0, 255)); }
+};
+struct Fonts {
+    using Cache = FontCache;
+    static constexpr int32_t kNone = FontCache::kNoFont;
+    static int32_t Acquire(FontCache& c, int n)
+    {
+        // The face's case counts.
+        static const struct { int height; const wchar_t* face; int weight; } kinds[] = {
+            {30, L"宋体", FW_BOLD}, {30, L"宋体", FW_NORMAL}, {31, L"宋体", FW_BOLD},
+            {30, L"simsun", FW_BOLD}, {30, L"SimSun", FW_BOLD}};
+        return c.Acquire(kinds[n].height, kinds[n].face, kinds[n].weight);
+    }
+    static constexpr int kKinds = 5;
+    static void ExpectDrawsFirst(Probe& p, HFONT h)
+    {
+        const TEXTMETRICW m = p.Metrics(h);
+        EXPECT_EQ(m.tmHeight, 30);  // the cell height
+        EXPECT_EQ(m.tmWeight, FW_BOLD);
+    }
+};
+
+template <typename T>
+class CacheTest : public ::testing::Test {};
+using Caches = ::testing::Types<Pens, Brushes, Fonts>;
+TYPED_TEST_SUITE(CacheTest, Caches);
+
+TYPED_TEST(CacheTest, SharesOneObjectPerDescriptionAndCountsHolders)
+{
+    IdGenerator ids;
+    typename TypeParam::Cache cache(ids);
+    EXPECT_EQ(cache.Handle(TypeParam::kNone), nullptr);
+    EXPECT_FALSE(cache.Release(TypeParam::kNone));
+
+    int32_t id[TypeParam::kKinds];
+    for (int n = 0; n < TypeParam::kKinds; ++n) {
+        id[n] = TypeParam::Acquire(cache, n);
+        ASSERT_NE(id[n], TypeParam::kNone);
+        for (int m = 0; m < n; ++m)
+            EXPECT_NE(id[n], id[m]) << n << " " << m;
+    }
+    EXPECT_EQ(cache.Size(), size_t(TypeParam::kKinds));
+    EXPECT_EQ(TypeParam::Acquire(cache, 0), id[0]);
+    Probe probe;
+    TypeParam::ExpectDrawsFirst(probe, cache.Handle(id[0]));
+
+    // Releasing one entry keeps the others findable under their ids.
+    const auto last = cache.Handle(id[TypeParam::kKinds - 1]);
+    EXPECT_TRUE(cache.Release(id[1]));
+    EXPECT_EQ(cache.Handle(id[1]), nullptr);
+    EXPECT_EQ(cache.Handle(id[TypeParam::kKinds - 1]), last);
+    EXPECT_EQ(TypeParam::Acquire(cache, TypeParam::kKinds - 1), id[TypeParam::kKinds - 1]);
+
+    const auto first = cache.Handle(id[0]);
+    EXPECT_TRUE(cache.Release(id[0]));
+    EXPECT_EQ(cache.Handle(id[0]), first);  // one holder left
+    EXPECT_TRUE(cache.Release(id[0]));
+    EXPECT_EQ(cache.Handle(id[0]), nullptr);
+    EXPECT_FALSE(cache.Release(id[0]));
+    EXPECT_EQ(cache.Size(), size_t(TypeParam::kKinds - 2));
+}
 
 }  // namespace
 
 TEST(IdGenerator, WrapsToOneBeforeIntMax)
 {
     IdGenerator ids(INT32_MAX - 2);
-    EXPECT_EQ(ids.Next(), INT32_MAX - 2);
-    EXPECT_EQ(ids.Next(), INT32_MAX - 1);
-    EXPECT_EQ(ids.Next(), 1);
-    EXPECT_EQ(ids.Next(), 2);
+    for (int32_t expected : {INT32_MAX - 2, INT32_MAX - 1, 1, 2})
+        EXPECT_EQ(ids.Next(), expected);
 }
 
-TEST(FontCache, SharesOneFontPerDescriptionAndCountsHolders)
+TEST(FontCache, TheNormalFaceIsLighterThanBold)
 {
     IdGenerator ids;
     FontCache fonts(ids);
-    const int32_t first = fonts.Acquire(18, L"宋体", FW_NORMAL);
-    ASSERT_NE(first, FontCache::kNoFont);
-    EXPECT_EQ(fonts.Acquire(18, L"宋体", FW_NORMAL), first);
-    HFONT handle = fonts.Handle(first);
-    ASSERT_NE(handle, nullptr);
-
-    EXPECT_TRUE(fonts.Release(first));
-    EXPECT_EQ(fonts.Handle(first), handle);  // one holder left
-    EXPECT_TRUE(fonts.Release(first));
-    EXPECT_EQ(fonts.Handle(first), nullptr);
-    EXPECT_FALSE(fonts.Release(first));
-    EXPECT_EQ(fonts.Size(), 0u);
-}
-
-TEST(FontCache, WeightHeightAndFaceCaseMakeDistinctFonts)
-{
-    IdGenerator ids;
-    FontCache fonts(ids);
-    const int32_t normal = fonts.Acquire(30, L"宋体", FW_NORMAL);
-    const int32_t bold = fonts.Acquire(30, L"宋体", FW_BOLD);
-    const int32_t taller = fonts.Acquire(31, L"宋体", FW_NORMAL);
-    const int32_t lower = fonts.Acquire(30, L"simsun", FW_NORMAL);
-    const int32_t upper = fonts.Acquire(30, L"SimSun", FW_NORMAL);
-    EXPECT_EQ(fonts.Size(), 5u);
-    EXPECT_NE(normal, bold);
-    EXPECT_NE(lower, upper);
-    EXPECT_NE(normal, taller);
-
-    // The height is the cell height, the weight as asked.
     Probe probe;
-    const TEXTMETRICW boldMetrics = probe.Metrics(fonts.Handle(bold));
-    EXPECT_EQ(boldMetrics.tmHeight, 30);
-    EXPECT_EQ(boldMetrics.tmWeight, FW_BOLD);
     // The normal face may itself be light (Wine reports 300 for it).
-    EXPECT_LT(probe.Metrics(fonts.Handle(normal)).tmWeight, FW_BOLD);
+    EXPECT_LT(probe.Metrics(fonts.Handle(fonts.Acquire(30, L"宋体", FW_NORMAL))).tmWeight, FW_BOLD);
 }
 
 TEST(FontCache, RefusesAMissingFaceAndOneTooLongForTheDescription)
@@ -120,73 +142,10 @@ TEST(FontCache, RefusesAMissingFaceAndOneTooLongForTheDescription)
     IdGenerator ids;
     FontCache fonts(ids);
     EXPECT_EQ(fonts.Acquire(18, nullptr, FW_NORMAL), FontCache::kNoFont);
-
     const std::wstring longest(31, L'A');
-    const int32_t fits = fonts.Acquire(18, longest.c_str(), FW_NORMAL);
-    EXPECT_NE(fits, FontCache::kNoFont);
+    EXPECT_NE(fonts.Acquire(18, longest.c_str(), FW_NORMAL), FontCache::kNoFont);
     // Cut to 31 characters it would silently share the font above.
     EXPECT_EQ(fonts.Acquire(18, (longest + L"B").c_str(), FW_NORMAL), FontCache::kNoFont);
     EXPECT_EQ(fonts.Size(), 1u);
-
-    EXPECT_EQ(fonts.Handle(FontCache::kNoFont), nullptr);
-    EXPECT_FALSE(fonts.Release(FontCache::kNoFont));
     EXPECT_EQ(ids.Next(), 2);  // refusals took no identifier
-}
-
-TEST(PenCache, KeysOnColourStyleAndWidth)
-{
-    IdGenerator ids;
-    PenCache pens(ids);
-    const int32_t red = pens.Acquire(RGB(255, 0, 0), PS_SOLID, 1);
-    EXPECT_EQ(pens.Acquire(RGB(255, 0, 0), PS_SOLID, 1), red);
-    EXPECT_NE(pens.Acquire(RGB(255, 0, 0), PS_SOLID, 2), red);
-    EXPECT_NE(pens.Acquire(RGB(255, 0, 0), PS_DASH, 1), red);
-    EXPECT_NE(pens.Acquire(RGB(255, 0, 1), PS_SOLID, 1), red);
-    EXPECT_EQ(pens.Size(), 4u);
-
-    Probe probe;
-    EXPECT_EQ(probe.LineColour(pens.Handle(red)), RGB(255, 0, 0));
-
-    EXPECT_TRUE(pens.Release(red));
-    EXPECT_NE(pens.Handle(red), nullptr);
-    EXPECT_TRUE(pens.Release(red));
-    EXPECT_EQ(pens.Handle(red), nullptr);
-    EXPECT_FALSE(pens.Release(red));
-    EXPECT_FALSE(pens.Release(PenCache::kNoPen));
-    EXPECT_EQ(pens.Handle(PenCache::kNoPen), nullptr);
-}
-
-TEST(PenCache, ReleasingOneEntryKeepsTheOthersFindable)
-{
-    IdGenerator ids;
-    PenCache pens(ids);
-    const int32_t a = pens.Acquire(RGB(1, 0, 0), PS_SOLID, 1);
-    const int32_t b = pens.Acquire(RGB(2, 0, 0), PS_SOLID, 1);
-    const int32_t c = pens.Acquire(RGB(3, 0, 0), PS_SOLID, 1);
-    HPEN lastPen = pens.Handle(c);
-    EXPECT_TRUE(pens.Release(b));
-    EXPECT_NE(pens.Handle(a), nullptr);
-    EXPECT_EQ(pens.Handle(c), lastPen);
-    EXPECT_EQ(pens.Acquire(RGB(3, 0, 0), PS_SOLID, 1), c);
-}
-
-TEST(BrushCache, ZeroIsNoBrushAndAListedColourIsShared)
-{
-    IdGenerator ids;
-    BrushCache brushes(ids);
-    EXPECT_EQ(brushes.Handle(0), nullptr);
-    EXPECT_FALSE(brushes.Release(0));
-
-    const int32_t blue = brushes.Acquire(RGB(0, 0, 255));
-    ASSERT_NE(blue, BrushCache::kNoBrush);
-    EXPECT_EQ(brushes.Acquire(RGB(0, 0, 255)), blue);
-    EXPECT_NE(brushes.Acquire(RGB(0, 0, 254)), blue);
-
-    Probe probe;
-    EXPECT_EQ(probe.FillColour(brushes.Handle(blue)), RGB(0, 0, 255));
-
-    EXPECT_TRUE(brushes.Release(blue));
-    EXPECT_TRUE(brushes.Release(blue));
-    EXPECT_EQ(brushes.Handle(blue), nullptr);
-    EXPECT_EQ(brushes.Size(), 1u);
 }

@@ -33,37 +33,34 @@ TEST_F(Drawing, EmptyPicturesDrawNothing)
     EXPECT_TRUE(HasPicture(picture_));
 }
 
-TEST_F(Drawing, UnscaledCopyLandsPixelForPixel)
+TEST_F(Drawing, CopiesLandPixelForPixel)
 {
-    Canvas canvas(80, 40);
-    ASSERT_TRUE(DrawImage(canvas.Dc(), picture_, 5, 7, 64, 22, 0, 64, 22));
-    for (int y : {0, 10, 21}) {
-        for (int x : {0, 1, 31, 62, 63})
-            EXPECT_EQ(canvas.Pixel(5 + x, 7 + y), GradientColour(x, y)) << x << "," << y;
+    constexpr COLORREF kWhite = RGB(255, 255, 255);
+    const struct {
+        const char* name;
+        int x, y, w, h, sx, sw, sh;
+        struct { int x, y; COLORREF colour; } probes[5];
+    } cases[] = {
+        {"unscaled", 5, 7, 64, 22, 0, 64, 22,
+         {{5, 7, GradientColour(0, 0)}, {68, 28, GradientColour(63, 21)}, {4, 7, kWhite},
+          {69, 7, kWhite}, {5, 29, kWhite}}},
+        // As the skinned buttons pick one face of four from their strip.
+        {"a column of the strip", 0, 0, 16, 22, 48, 16, 22,
+         {{0, 0, GradientColour(48, 0)}, {15, 21, GradientColour(63, 21)}, {16, 0, kWhite}}},
+        {"a source past the bitmap is cut to it", 0, 0, 32, 22, 48, 32, 22,
+         {{0, 5, GradientColour(48, 5)}, {15, 5, GradientColour(63, 5)}, {16, 5, kWhite},
+          {31, 5, kWhite}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Canvas canvas(80, 40);
+        ASSERT_TRUE(DrawImage(canvas.Dc(), picture_, c.x, c.y, c.w, c.h, c.sx, c.sw, c.sh));
+        for (const auto& p : c.probes) {
+            if (p.colour != 0) {
+                EXPECT_EQ(canvas.Pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
+            }
+        }
     }
-    EXPECT_EQ(canvas.Pixel(4, 7), RGB(255, 255, 255));
-    EXPECT_EQ(canvas.Pixel(69, 7), RGB(255, 255, 255));
-    EXPECT_EQ(canvas.Pixel(5, 29), RGB(255, 255, 255));
-}
-
-TEST_F(Drawing, SourceOffsetSelectsAColumnOfTheStrip)
-{
-    // As the skinned buttons pick one face of four from their strip.
-    Canvas canvas(40, 40);
-    ASSERT_TRUE(DrawImage(canvas.Dc(), picture_, 0, 0, 16, 22, 48, 16, 22));
-    EXPECT_EQ(canvas.Pixel(0, 0), GradientColour(48, 0));
-    EXPECT_EQ(canvas.Pixel(15, 21), GradientColour(63, 21));
-    EXPECT_EQ(canvas.Pixel(16, 0), RGB(255, 255, 255));
-}
-
-TEST_F(Drawing, ASourceReachingPastTheBitmapIsCutToIt)
-{
-    Canvas canvas(40, 40);
-    ASSERT_TRUE(DrawImage(canvas.Dc(), picture_, 0, 0, 32, 22, 48, 32, 22));
-    EXPECT_EQ(canvas.Pixel(0, 5), GradientColour(48, 5));
-    EXPECT_EQ(canvas.Pixel(15, 5), GradientColour(63, 5));
-    for (int x = 16; x < 32; ++x)
-        EXPECT_EQ(canvas.Pixel(x, 5), RGB(255, 255, 255)) << x;
 }
 
 TEST_F(Drawing, ScalingFillsTheDestinationRectangle)

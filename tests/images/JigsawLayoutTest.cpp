@@ -8,73 +8,55 @@ namespace {
 
 using Piece = std::tuple<LONG, LONG, LONG, LONG, LONG, LONG>;  // left, top, right, bottom, sx, sy
 
-std::vector<Piece> Lay(LONG sw, LONG sh, RECT margins, RECT d)
-{
-    std::vector<Piece> out;
-    for (const JigsawPiece& p : LayJigsaw(sw, sh, margins, d))
-        out.emplace_back(p.destination.left, p.destination.top, p.destination.right,
-                         p.destination.bottom, p.sourceX, p.sourceY);
-    return out;
-}
+struct Case {
+    const char* name;
+    LONG sw, sh;
+    RECT margins, d;
+    std::vector<Piece> expected;
+};
+
+const Case kCases[] = {
+    {"without margins the whole picture is tiled from the corner", 64, 22, {0, 0, 0, 0},
+     {0, 0, 150, 30},
+     {{0, 0, 64, 22, 0, 0}, {0, 22, 64, 30, 0, 0}, {64, 0, 128, 22, 0, 0},
+      {64, 22, 128, 30, 0, 0}, {128, 0, 150, 22, 0, 0}, {128, 22, 150, 30, 0, 0}}},
+    // Corners, edges and centre in the order TL, T, TR, L, C, R, BL, B, BR.
+    {"margins of four at the source size reproduce the picture", 24, 20, {4, 4, 4, 4},
+     {10, 20, 34, 40},
+     {{10, 20, 14, 24, 0, 0}, {14, 20, 30, 24, 4, 0}, {30, 20, 34, 24, 20, 0},
+      {10, 24, 14, 36, 0, 4}, {14, 24, 30, 36, 4, 4}, {30, 24, 34, 36, 20, 4},
+      {10, 36, 14, 40, 0, 16}, {14, 36, 30, 40, 4, 16}, {30, 36, 34, 40, 20, 16}}},
+    {"edges repeat their middle band instead of stretching", 10, 10, {2, 2, 2, 0},
+     {0, 0, 20, 2},
+     {{0, 0, 2, 2, 0, 0}, {2, 0, 8, 2, 2, 0}, {8, 0, 14, 2, 2, 0}, {14, 0, 18, 2, 2, 0},
+      {18, 0, 20, 2, 8, 0}}},
+    // L < DW < L + R: the right column starts at D.left + L and is cut at D.right.
+    {"a destination narrower than both margins keeps the corners only", 20, 20, {5, 5, 5, 5},
+     {0, 0, 8, 20},
+     {{0, 0, 5, 5, 0, 0}, {5, 0, 8, 5, 15, 0}, {0, 5, 5, 15, 0, 5}, {5, 5, 8, 15, 15, 5},
+      {0, 15, 5, 20, 0, 15}, {5, 15, 8, 20, 15, 15}}},
+    // T == SH: the bottom corners are drawn from the top margin's last row on.
+    {"a source only as high as the top margin keeps the bottom corners", 10, 2, {2, 2, 2, 2},
+     {0, 0, 10, 10},
+     {{0, 0, 2, 2, 0, 0}, {2, 0, 8, 2, 2, 0}, {8, 0, 10, 2, 8, 0}, {0, 8, 2, 10, 0, 2},
+      {8, 8, 10, 10, 8, 2}}},
+    {"nothing for an empty destination", 64, 22, {0, 0, 0, 0}, {0, 0, 0, 30}, {}},
+    {"nothing for a reversed destination", 64, 22, {0, 0, 0, 0}, {10, 0, 5, 30}, {}},
+    {"nothing for an empty source", 0, 22, {0, 0, 0, 0}, {0, 0, 150, 30}, {}},
+    {"nothing for a negative margin", 64, 22, {-1, 0, 0, 0}, {0, 0, 150, 30}, {}},
+    {"nothing for a width past 32 bits", 64, 22, {0, 0, 0, 0}, {INT32_MIN, 0, INT32_MAX, 30}, {}},
+};
 
 }  // namespace
 
-TEST(JigsawLayout, WithoutMarginsTheWholePictureIsTiledFromTheCorner)
+TEST(JigsawLayout, Table)
 {
-    const std::vector<Piece> expected{
-        {0, 0, 64, 22, 0, 0},    {0, 22, 64, 30, 0, 0},
-        {64, 0, 128, 22, 0, 0},  {64, 22, 128, 30, 0, 0},
-        {128, 0, 150, 22, 0, 0}, {128, 22, 150, 30, 0, 0},
-    };
-    EXPECT_EQ(Lay(64, 22, RECT{0, 0, 0, 0}, RECT{0, 0, 150, 30}), expected);
-}
-
-TEST(JigsawLayout, MarginsOfFourAtTheSourceSizeReproduceThePicture)
-{
-    const std::vector<Piece> expected{
-        {10, 20, 14, 24, 0, 0},    // top-left
-        {14, 20, 30, 24, 4, 0},    // top edge
-        {30, 20, 34, 24, 20, 0},   // top-right
-        {10, 24, 14, 36, 0, 4},    // left edge
-        {14, 24, 30, 36, 4, 4},    // centre
-        {30, 24, 34, 36, 20, 4},   // right edge
-        {10, 36, 14, 40, 0, 16},   // bottom-left
-        {14, 36, 30, 40, 4, 16},   // bottom edge
-        {30, 36, 34, 40, 20, 16},  // bottom-right
-    };
-    EXPECT_EQ(Lay(24, 20, RECT{4, 4, 4, 4}, RECT{10, 20, 34, 40}), expected);
-}
-
-TEST(JigsawLayout, EdgesRepeatTheirMiddleBandInsteadOfStretching)
-{
-    // Source 10 x 10 with margins 2: the middle band is 6 wide and high.
-    const std::vector<Piece> pieces = Lay(10, 10, RECT{2, 2, 2, 2}, RECT{0, 0, 20, 10});
-    const std::vector<Piece> topEdge(pieces.begin() + 1, pieces.begin() + 4);
-    const std::vector<Piece> expected{{2, 0, 8, 2, 2, 0}, {8, 0, 14, 2, 2, 0}, {14, 0, 18, 2, 2, 0}};
-    EXPECT_EQ(topEdge, expected);
-    EXPECT_EQ(pieces[4], Piece(18, 0, 20, 2, 8, 0));  // top-right corner at its own size
-}
-
-TEST(JigsawLayout, ADestinationNarrowerThanBothMarginsKeepsTheCornersOnly)
-{
-    // L < DW < L + R: the top-right corner starts at D.left + L and is cut
-    // at D.right; no top edge, bottom edge or centre.
-    const std::vector<Piece> expected{
-        {0, 0, 5, 5, 0, 0},      // top-left
-        {5, 0, 8, 5, 15, 0},     // top-right, cut
-        {0, 5, 5, 15, 0, 5},     // left edge
-        {5, 5, 8, 15, 15, 5},    // right edge, cut
-        {0, 15, 5, 20, 0, 15},   // bottom-left
-        {5, 15, 8, 20, 15, 15},  // bottom-right, cut
-    };
-    EXPECT_EQ(Lay(20, 20, RECT{5, 5, 5, 5}, RECT{0, 0, 8, 20}), expected);
-}
-
-TEST(JigsawLayout, NothingForEmptySizesOrNegativeMargins)
-{
-    EXPECT_TRUE(Lay(64, 22, RECT{0, 0, 0, 0}, RECT{0, 0, 0, 30}).empty());
-    EXPECT_TRUE(Lay(64, 22, RECT{0, 0, 0, 0}, RECT{10, 0, 5, 30}).empty());
-    EXPECT_TRUE(Lay(0, 22, RECT{0, 0, 0, 0}, RECT{0, 0, 150, 30}).empty());
-    EXPECT_TRUE(Lay(64, 22, RECT{-1, 0, 0, 0}, RECT{0, 0, 150, 30}).empty());
-    EXPECT_TRUE(Lay(64, 22, RECT{0, 0, 0, 0}, RECT{INT32_MIN, 0, INT32_MAX, 30}).empty());
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        std::vector<Piece> got;
+        for (const JigsawPiece& p : LayJigsaw(c.sw, c.sh, c.margins, c.d))
+            got.emplace_back(p.destination.left, p.destination.top, p.destination.right,
+                             p.destination.bottom, p.sourceX, p.sourceY);
+        EXPECT_EQ(got, c.expected);
+    }
 }

@@ -105,9 +105,8 @@ TEST_F(SdlWindowTest, KeysClicksAndTextBecomeMessages)
     ASSERT_TRUE(Xdotool("key Right Home Next BackSpace"));
     EXPECT_TRUE(PumpUntil(display_, [&] { return Received(WM_KEYUP, VK_BACK); }));
     EXPECT_EQ(testwin::Messages({WM_KEYDOWN}, window_).size(), 4u);
-    EXPECT_TRUE(Received(WM_KEYDOWN, VK_RIGHT));
-    EXPECT_TRUE(Received(WM_KEYDOWN, VK_HOME));
-    EXPECT_TRUE(Received(WM_KEYDOWN, VK_NEXT));
+    for (WPARAM key : {VK_RIGHT, VK_HOME, VK_NEXT})
+        EXPECT_TRUE(Received(WM_KEYDOWN, key)) << key;
     EXPECT_TRUE(Received(WM_CHAR, 8));  // Backspace's character comes from TranslateMessage
 
     ASSERT_TRUE(Xdotool("type 7a"));

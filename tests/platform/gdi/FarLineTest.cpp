@@ -19,6 +19,14 @@ const Case kCases[] = {
      {{0, 0}, {20, 10}, {98, 49}}, {{20, 20}, {98, 98}}},
     {"WideFromTheFarCorner", [](HDC dc) { Line(dc, 5, {-2000000000, -1000000000}, {50, 25}); },
      {{20, 10}, {50, 25}}, {{20, 20}, {60, 30}}},
+    {"AllOverTheIntRange",
+     [](HDC dc) {
+         Line(dc, 1, {INT32_MIN, INT32_MIN}, {INT32_MAX, INT32_MAX});
+         Rectangle(dc, INT32_MIN, 0, INT32_MAX, 5);
+         BitBlt(dc, INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, dc, INT32_MIN, 0, SRCCOPY);
+         Fill(dc, {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
+     },
+     {{0, 0}, {99, 99}}, {}},
 };
 
 class FarLine : public ::testing::TestWithParam<Case> {};

@@ -6,10 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
-#include <cwchar>
-
 namespace {
 
 using namespace Gdiplus;
@@ -30,14 +26,8 @@ TEST(GdiScene, EveryPathMeetsItsExpectations) {
     SetBkMode(dc, TRANSPARENT);
 
     // The picture, doubled.
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof testpictures::kTwoHalves);
-    std::memcpy(GlobalLock(block), testpictures::kTwoHalves, sizeof testpictures::kTwoHalves);
-    GlobalUnlock(block);
-    IStream* stream = nullptr;
-    ASSERT_EQ(CreateStreamOnHGlobal(block, FALSE, &stream), S_OK);
-    GpBitmap* picture = nullptr;
-    ASSERT_EQ(DllExports::GdipCreateBitmapFromStream(stream, &picture), Ok);
-    stream->Release();
+    GpBitmap* picture = testpictures::Decode(testpictures::kTwoHalves, sizeof testpictures::kTwoHalves);
+    ASSERT_NE(picture, nullptr);
     GpGraphics* graphics = nullptr;
     ASSERT_EQ(DllExports::GdipCreateFromHDC(dc, &graphics), Ok);
     EXPECT_EQ(DllExports::GdipDrawImageRectRectI(graphics, picture, 20, 20, 16, 8, 0, 0, 8, 4, UnitPixel,
@@ -52,11 +42,7 @@ TEST(GdiScene, EveryPathMeetsItsExpectations) {
     LineTo(dc, 100, 120);
 
     // A label.
-    LOGFONTW logFont{};
-    logFont.lfHeight = 18;
-    logFont.lfWeight = FW_NORMAL;
-    logFont.lfCharSet = DEFAULT_CHARSET;
-    std::wcscpy(logFont.lfFaceName, L"宋体");
+    LOGFONTW logFont{18, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"宋体"};
     HFONT font = CreateFontIndirectW(&logFont);
     HGDIOBJ oldFont = SelectObject(dc, font);
     SetTextColor(dc, red);
@@ -70,15 +56,11 @@ TEST(GdiScene, EveryPathMeetsItsExpectations) {
     EXPECT_EQ(GetPixel(dc, 99, 59), white);
     EXPECT_EQ(GetPixel(dc, 101, 61), white);
 
-    RECT pictureInk{200, 120, 0, 0};
-    for (const auto& [x, y] : canvas.Painted({0, 0, 99, 59})) {
-        pictureInk = {std::min<LONG>(pictureInk.left, x), std::min<LONG>(pictureInk.top, y),
-                      std::max<LONG>(pictureInk.right, x + 1), std::max<LONG>(pictureInk.bottom, y + 1)};
-    }
-    EXPECT_EQ(pictureInk.left, 20);
-    EXPECT_EQ(pictureInk.top, 20);
-    EXPECT_EQ(pictureInk.right, 36);
-    EXPECT_EQ(pictureInk.bottom, 28);
+    const auto picture_ink = canvas.Painted({0, 0, 99, 59});
+    ASSERT_FALSE(picture_ink.empty());
+    EXPECT_EQ(*picture_ink.begin(), std::make_pair(20, 20));
+    EXPECT_EQ(*picture_ink.rbegin(), std::make_pair(35, 27));
+    EXPECT_EQ(picture_ink.size(), 16u * 8u);
 
     const LONG textLeft = (label.left + label.right - size.cx) / 2;
     const LONG textTop = label.top + (label.bottom - label.top) / 2 - size.cy / 2;
@@ -94,7 +76,6 @@ TEST(GdiScene, EveryPathMeetsItsExpectations) {
     SelectObject(dc, oldFont);
     DeleteObject(font);
     DllExports::GdipDisposeImage(picture);
-    GlobalFree(block);
     GdiplusShutdown(token);
 }
 

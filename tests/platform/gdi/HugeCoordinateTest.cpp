@@ -5,8 +5,6 @@
 #include "HugeDrawing.h"
 #include "tests/platform/gdiplus/TestPictures.h"
 
-#include <cstring>
-
 namespace {
 
 using namespace hugedrawing;
@@ -41,15 +39,8 @@ TEST(HugePictureDestination, FarAwayStaysAway)
     ULONG_PTR token = 0;
     GdiplusStartupInput input;
     ASSERT_EQ(GdiplusStartup(&token, &input, nullptr), Ok);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof testpictures::kOpaqueGreen);
-    ASSERT_NE(block, nullptr);
-    std::memcpy(GlobalLock(block), testpictures::kOpaqueGreen, sizeof testpictures::kOpaqueGreen);
-    GlobalUnlock(block);
-    IStream* stream = nullptr;
-    ASSERT_EQ(CreateStreamOnHGlobal(block, TRUE, &stream), S_OK);
-    GpBitmap* bitmap = nullptr;
-    ASSERT_EQ(DllExports::GdipCreateBitmapFromStream(stream, &bitmap), Ok);
-    stream->Release();
+    GpBitmap* bitmap = testpictures::Decode(testpictures::kOpaqueGreen, sizeof testpictures::kOpaqueGreen);
+    ASSERT_NE(bitmap, nullptr);
 
     Canvas canvas(kSize, kSize);
     GpGraphics* graphics = nullptr;

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 using namespace Gdiplus;
@@ -23,15 +21,7 @@ protected:
 
     GpBitmap* Decode()
     {
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof testpictures::kOpaqueGreen);
-        std::memcpy(GlobalLock(block), testpictures::kOpaqueGreen, sizeof testpictures::kOpaqueGreen);
-        GlobalUnlock(block);
-        IStream* stream = nullptr;
-        EXPECT_EQ(CreateStreamOnHGlobal(block, TRUE, &stream), S_OK);
-        GpBitmap* bitmap = nullptr;
-        EXPECT_EQ(DllExports::GdipCreateBitmapFromStream(stream, &bitmap), Ok);
-        stream->Release();
-        return bitmap;
+        return testpictures::Decode(testpictures::kOpaqueGreen, sizeof testpictures::kOpaqueGreen);
     }
 
     ULONG_PTR token = 0;

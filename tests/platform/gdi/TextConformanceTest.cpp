@@ -67,7 +67,6 @@ TEST_F(TextTest, PositiveHeightIsTheCellHeight) {
 TEST_F(TextTest, NegativeHeightIsTheCharacterHeight) {
     Use(-18);
     EXPECT_EQ(metrics_.tmHeight - metrics_.tmInternalLeading, 18);
-    EXPECT_GE(metrics_.tmHeight, 18);
 }
 
 TEST_F(TextTest, MappedFacesMeasureLikeFullWidthIdeographs) {
@@ -80,67 +79,61 @@ TEST_F(TextTest, MappedFacesMeasureLikeFullWidthIdeographs) {
     }
 }
 
+void ExpectWithin(RECT ink, LONG left, LONG top, LONG right, LONG bottom) {
+    EXPECT_GE(ink.left, left);
+    EXPECT_GE(ink.top, top);
+    EXPECT_LE(ink.right, right);
+    EXPECT_LE(ink.bottom, bottom);
+}
+
 TEST_F(TextTest, DrawTextPlacesTheLineByItsExtent) {
     Use(18);
     const wchar_t* text = L"焦距f";
-    SIZE size = Extent(text);
+    const SIZE size = Extent(text);
     const RECT box{50, 40, 250, 100};
-
-    RECT ink = Draw(text, box, DT_SINGLELINE);
-    EXPECT_GE(ink.left, box.left);
-    EXPECT_LE(ink.right, box.left + size.cx + 1);
-    EXPECT_GE(ink.top, box.top);
-    EXPECT_LE(ink.bottom, box.top + size.cy);
-
-    LONG top = box.top + (box.bottom - box.top) / 2 - size.cy / 2;
-    LONG left = (box.left + box.right - size.cx) / 2;
-    ink = Draw(text, box, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-    EXPECT_GE(ink.left, left);
-    EXPECT_LE(ink.right, left + size.cx + 1);
-    EXPECT_GE(ink.top, top);
-    EXPECT_LE(ink.bottom, top + size.cy);
-
-    ink = Draw(text, box, DT_SINGLELINE | DT_BOTTOM | DT_CENTER);
-    EXPECT_GE(ink.top, box.bottom - size.cy);
-    EXPECT_LE(ink.bottom, box.bottom);
-
-    ink = Draw(text, box, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
-    EXPECT_GE(ink.left, box.right - size.cx);
-    EXPECT_LE(ink.right, box.right + 1);
+    const LONG middle = box.top + (box.bottom - box.top) / 2 - size.cy / 2;
+    const LONG centre = (box.left + box.right - size.cx) / 2;
+    const struct {
+        UINT format;
+        LONG left, top;
+    } cases[] = {
+        {0, box.left, box.top},
+        {DT_VCENTER | DT_CENTER, centre, middle},
+        {DT_BOTTOM | DT_CENTER, centre, box.bottom - size.cy},
+        {DT_VCENTER | DT_RIGHT, box.right - size.cx, middle},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.format);
+        ExpectWithin(Draw(text, box, DT_SINGLELINE | c.format), c.left, c.top, c.left + size.cx + 1,
+                     c.top + size.cy);
+    }
 }
 
 TEST_F(TextTest, DrawTextClipsToItsRectangle) {
     Use(30);
-    const RECT box{10, 10, 40, 25};
-    RECT ink = Draw(L"透镜焦距透镜焦距", box, DT_SINGLELINE);
-    EXPECT_GE(ink.left, box.left);
-    EXPECT_LE(ink.right, box.right);
-    EXPECT_GE(ink.top, box.top);
-    EXPECT_LE(ink.bottom, box.bottom);
+    ExpectWithin(Draw(L"透镜焦距透镜焦距", RECT{10, 10, 40, 25}, DT_SINGLELINE), 10, 10, 40, 25);
 }
 
 TEST_F(TextTest, EndEllipsisFitsTheWidth) {
     Use(18);
-    const RECT box{10, 10, 100, 40};
-    RECT ink = Draw(L"透镜焦距（厘米）透镜焦距（厘米）", box,
-                    DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-    EXPECT_GE(ink.left, box.left);
-    EXPECT_LE(ink.right, box.right);
-    EXPECT_GT(ink.right - ink.left, (box.right - box.left) / 2);
+    const RECT ink = Draw(L"透镜焦距（厘米）透镜焦距（厘米）", RECT{10, 10, 100, 40},
+                          DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    ExpectWithin(ink, 10, 10, 100, 40);
+    EXPECT_GT(ink.right - ink.left, 45);
 }
 
 TEST_F(TextTest, AmpersandIsAMnemonicUnlessNoPrefix) {
     Use(18);
-    RECT rect{0, 0, 300, 50};
-    DrawTextW(canvas_.Dc(), L"ab&c", -1, &rect, DT_SINGLELINE | DT_CALCRECT);
-    EXPECT_EQ(rect.right - rect.left, Extent(L"abc").cx);
-    EXPECT_EQ(rect.bottom - rect.top, metrics_.tmHeight);
-    rect = {0, 0, 300, 50};
-    DrawTextW(canvas_.Dc(), L"ab&c", -1, &rect, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
-    EXPECT_EQ(rect.right - rect.left, Extent(L"ab&c").cx);
-    rect = {0, 0, 300, 50};
-    DrawTextW(canvas_.Dc(), L"a&&b", -1, &rect, DT_SINGLELINE | DT_CALCRECT);
-    EXPECT_EQ(rect.right - rect.left, Extent(L"a&b").cx);
+    const struct {
+        const wchar_t *text, *shown;
+        UINT format;
+    } cases[] = {{L"ab&c", L"abc", 0}, {L"ab&c", L"ab&c", DT_NOPREFIX}, {L"a&&b", L"a&b", 0}};
+    for (const auto& c : cases) {
+        RECT rect{0, 0, 300, 50};
+        DrawTextW(canvas_.Dc(), c.text, -1, &rect, DT_SINGLELINE | DT_CALCRECT | c.format);
+        EXPECT_EQ(rect.right - rect.left, Extent(c.shown).cx) << c.shown;
+        EXPECT_EQ(rect.bottom - rect.top, metrics_.tmHeight);
+    }
 }
 
 TEST_F(TextTest, TextOutPutsTheCellAtThePoint) {
@@ -149,25 +142,18 @@ TEST_F(TextTest, TextOutPutsTheCellAtThePoint) {
     canvas_.Clear(RGB(255, 255, 255));
     SetTextColor(canvas_.Dc(), RGB(255, 0, 0));
     EXPECT_TRUE(TextOutW(canvas_.Dc(), 100, 60, L"CM", 2));
-    RECT ink = canvas_.Ink();
-    EXPECT_GE(ink.left, 100);
-    EXPECT_LE(ink.right, 100 + size.cx + 1);
-    EXPECT_GE(ink.top, 60);
-    EXPECT_LE(ink.bottom, 60 + size.cy);
+    ExpectWithin(canvas_.Ink(), 100, 60, 100 + size.cx + 1, 60 + size.cy);
     // An opaque background fills the whole cell.
     SetBkMode(canvas_.Dc(), OPAQUE);
     SetBkColor(canvas_.Dc(), RGB(0, 0, 255));
     canvas_.Clear(RGB(255, 255, 255));
     TextOutW(canvas_.Dc(), 100, 60, L"CM", 2);
-    const COLORREF blue = RGB(0, 0, 255);
-    const COLORREF white = RGB(255, 255, 255);
-    EXPECT_EQ(GetPixel(canvas_.Dc(), 100, 60), blue);
-    EXPECT_EQ(GetPixel(canvas_.Dc(), 100 + size.cx - 1, 60), blue);
-    EXPECT_EQ(GetPixel(canvas_.Dc(), 100, 60 + size.cy - 1), blue);
-    EXPECT_EQ(GetPixel(canvas_.Dc(), 99, 60), white);
-    EXPECT_EQ(GetPixel(canvas_.Dc(), 100 + size.cx, 60), white);
-    EXPECT_EQ(GetPixel(canvas_.Dc(), 100, 59), white);
-    EXPECT_EQ(GetPixel(canvas_.Dc(), 100, 60 + size.cy), white);
+    const COLORREF blue = RGB(0, 0, 255), white = RGB(255, 255, 255);
+    const struct { int x, y; COLORREF colour; } probes[] = {
+        {100, 60, blue}, {100 + size.cx - 1, 60, blue}, {100, 60 + size.cy - 1, blue},
+        {99, 60, white}, {100 + size.cx, 60, white}, {100, 59, white}, {100, 60 + size.cy, white}};
+    for (const auto& p : probes)
+        EXPECT_EQ(GetPixel(canvas_.Dc(), p.x, p.y), p.colour) << p.x << "," << p.y;
 }
 
 }  // namespace

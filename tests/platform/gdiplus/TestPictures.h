@@ -1,6 +1,10 @@
 // Tiny PNG pictures known pixel by pixel, built into the tests.
 #pragma once
 
+#include "platform/win32.h"
+
+#include <cstring>
+
 namespace testpictures {
 
 // 8 x 4 pixels with alpha: the left half opaque red, the right half blue at
@@ -20,5 +24,20 @@ const unsigned char kOpaqueGreen[] = {
     0x22, 0x38, 0x0b, 0x00, 0x1e, 0x14, 0x03, 0x01, 0xfa, 0x61, 0x42, 0x35, 0x00, 0x00, 0x00, 0x00,
     0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82,
 };
+
+// Decodes through a stream over a movable block that the stream frees; null
+// if that fails.
+inline Gdiplus::GpBitmap* Decode(const unsigned char* bytes, size_t size) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!block) return nullptr;
+    std::memcpy(GlobalLock(block), bytes, size);
+    GlobalUnlock(block);
+    IStream* stream = nullptr;
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    if (CreateStreamOnHGlobal(block, TRUE, &stream) != S_OK) return nullptr;
+    Gdiplus::DllExports::GdipCreateBitmapFromStream(stream, &bitmap);
+    stream->Release();
+    return bitmap;
+}
 
 }  // namespace testpictures
