@@ -105,31 +105,19 @@ TEST_F(ListWindow, RowsNeverPaintOutsideTheirVisiblePart)
 TEST_F(ListWindow, ClickSelectsOneRowAtATime)
 {
     Add(2);
-    Mouse(WM_LBUTTONDOWN, 50, 25);
-    EXPECT_TRUE(Selected(1));
-    EXPECT_EQ(record.clicks, 1);
-    EXPECT_EQ(Pixel(50, 25), kBlack);  // the probe paints selected rows black
-
-    Mouse(WM_LBUTTONDOWN, 50, 5);
-    EXPECT_TRUE(Selected(0));
-    EXPECT_FALSE(Selected(1));
-    EXPECT_EQ(Pixel(50, 25), kColours[1]);
-
-    // Clicking the selected row deselects it.
-    Mouse(WM_LBUTTONDOWN, 50, 5);
-    EXPECT_FALSE(Selected(0));
-    EXPECT_EQ(record.clicks, 3);
-
-    // Ctrl changes nothing; Shift selects without the item hearing of it.
-    Mouse(WM_LBUTTONDOWN, 50, 25, MK_CONTROL);
-    EXPECT_FALSE(Selected(1));
-    Mouse(WM_LBUTTONDOWN, 50, 25, MK_SHIFT);
-    EXPECT_TRUE(Selected(1));
-    EXPECT_EQ(record.clicks, 3);
-
-    // The frame is not part of any row.
-    Mouse(WM_LBUTTONDOWN, 50, 0);
-    EXPECT_TRUE(Selected(1));
+    // Clicking the selected row deselects it; Ctrl changes nothing; Shift
+    // selects without the item hearing of it; the frame is no row. The probe
+    // paints selected rows black.
+    const struct { WPARAM keys; int y; bool first, second; int heard; } clicks[] = {
+        {0, 25, false, true, 1}, {0, 5, true, false, 2}, {0, 5, false, false, 3},
+        {MK_CONTROL, 25, false, false, 3}, {MK_SHIFT, 25, false, true, 3}, {0, 0, false, true, 3}};
+    for (const auto& click : clicks) {
+        Mouse(WM_LBUTTONDOWN, 50, click.y, click.keys);
+        EXPECT_EQ(Selected(0), click.first) << click.keys << " " << click.y;
+        EXPECT_EQ(Selected(1), click.second) << click.keys << " " << click.y;
+        EXPECT_EQ(record.clicks, click.heard) << click.keys << " " << click.y;
+        EXPECT_EQ(Pixel(50, 25), click.second ? kBlack : kColours[1]);
+    }
     list.DeselectAll();
     EXPECT_FALSE(Selected(1));
 }
