@@ -64,12 +64,10 @@ TEST_F(KyWndDispatch, ShownIsPostedOnceOnTheFirstShowing)
     PumpMessages();
     EXPECT_TRUE(child.Seen(KYWM_SHOWN).empty());
 
-    ShowWindow(child.GetHwnd(), SW_SHOW);
-    PumpMessages();
-    ShowWindow(child.GetHwnd(), SW_HIDE);
-    PumpMessages();
-    ShowWindow(child.GetHwnd(), SW_SHOW);
-    PumpMessages();
+    for (int show : {SW_SHOW, SW_HIDE, SW_SHOW}) {
+        ShowWindow(child.GetHwnd(), show);
+        PumpMessages();
+    }
     EXPECT_EQ(child.Seen(WM_SHOWWINDOW).size(), 3u);
     const auto shown = child.Seen(KYWM_SHOWN);
     ASSERT_EQ(shown.size(), 1u);
@@ -106,14 +104,12 @@ TEST_F(KyWndDispatch, TheBaseTimerNeverReachesTheHandler)
     HWND handle = child.GetHwnd();
 
     // Answering true stops timer 1; answering false keeps it.
-    ASSERT_NE(SetTimer(handle, kBaseTimerId, 60000, nullptr), 0u);
-    SendMessageW(handle, WM_TIMER, kBaseTimerId, 0);
-    EXPECT_FALSE(KillTimer(handle, kBaseTimerId));
-
-    child.baseTimerDone = false;
-    ASSERT_NE(SetTimer(handle, kBaseTimerId, 60000, nullptr), 0u);
-    SendMessageW(handle, WM_TIMER, kBaseTimerId, 0);
-    EXPECT_TRUE(KillTimer(handle, kBaseTimerId));
+    for (bool done : {true, false}) {
+        child.baseTimerDone = done;
+        ASSERT_NE(SetTimer(handle, kBaseTimerId, 60000, nullptr), 0u);
+        SendMessageW(handle, WM_TIMER, kBaseTimerId, 0);
+        EXPECT_EQ(KillTimer(handle, kBaseTimerId), !done);
+    }
 
     SendMessageW(handle, WM_TIMER, 2, 0);
     SendMessageW(handle, WM_TIMER, 7, 0);

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -163,13 +164,12 @@ TEST_F(ListWindow, ItemTimersBelongToTheirEntries)
     IList* owner = static_cast<const ProbeItem&>(list.ItemAt(0)).Owner();
     ASSERT_EQ(owner, static_cast<IList*>(&list));
 
-    EXPECT_EQ(owner->StartItemTimer(first, 0), INT_MAX);
-    EXPECT_EQ(owner->StartItemTimer(first, static_cast<UINT>(-1)), INT_MAX);
-    EXPECT_EQ(owner->StartItemTimer(INT_MAX - 5, 100), INT_MAX);
+    // No interval, an endless one, or an unknown entry: no timer.
+    for (const auto& [id, interval] : {std::pair{first, 0u}, {first, ~0u}, {INT_MAX - 5, 100u}})
+        EXPECT_EQ(owner->StartItemTimer(id, interval), INT_MAX) << id << " " << interval;
     const int32_t a = owner->StartItemTimer(first, 50);
     const int32_t b = owner->StartItemTimer(second, 50);
-    EXPECT_EQ(a, 3);
-    EXPECT_EQ(b, 4);
+    EXPECT_EQ((std::array{a, b}), (std::array<int32_t, 2>{3, 4}));
 
     SendMessageW(list.GetHwnd(), WM_TIMER, static_cast<WPARAM>(b), 0);
     EXPECT_EQ(record.ticks, 1);
