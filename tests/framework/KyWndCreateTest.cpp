@@ -41,17 +41,14 @@ TEST(KyWndCreate, FailuresLeaveTheObjectWithoutAWindow)
     EXPECT_FALSE(window.CreateChild(nullptr, nullptr));
     EXPECT_EQ(window.GetHwnd(), nullptr);
 
-    window.failCreate = true;
-    EXPECT_FALSE(window.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
-    EXPECT_EQ(window.GetHwnd(), nullptr);
-    EXPECT_EQ(window.BackDc(), nullptr);
-    EXPECT_EQ(window.Parent(), nullptr);
-
-    window.failCreate = false;
-    window.failNcCreate = true;
-    EXPECT_FALSE(window.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
-    EXPECT_EQ(window.GetHwnd(), nullptr);
-
+    for (bool atCreate : {true, false}) {
+        window.failCreate = atCreate;
+        window.failNcCreate = !atCreate;
+        EXPECT_FALSE(window.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
+        EXPECT_EQ(window.GetHwnd(), nullptr);
+        EXPECT_EQ(window.BackDc(), nullptr);
+        EXPECT_EQ(window.Parent(), nullptr);
+    }
     // The same object can still get a window, but only one.
     window.failNcCreate = false;
     ASSERT_TRUE(window.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
@@ -103,8 +100,7 @@ TEST(KyWndDestroy, DestroyingTheWindowRunsTheHandlerAndKeepsTheObject)
     EXPECT_EQ(window.GetHwnd(), nullptr);
     EXPECT_EQ(window.BackDc(), nullptr);
     EXPECT_EQ(window.SecondDc(), nullptr);
-    EXPECT_EQ(window.BufferWidth(), 0);
-    EXPECT_EQ(window.BufferHeight(), 0);
+    EXPECT_EQ(window.BufferWidth() + window.BufferHeight(), 0);
 
     // Still registered: a new window on the same object dispatches to it.
     ASSERT_TRUE(window.Create(0xB, WS_POPUP, 0, nullptr, nullptr));

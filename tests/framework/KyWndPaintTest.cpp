@@ -46,27 +46,20 @@ protected:
 
 }  // namespace
 
-TEST_F(KyWndPaint, AChildWithABackgroundStartsFromTheParentsSurface)
+TEST_F(KyWndPaint, AChildStartsFromTheParentsSurfaceOrFromWhite)
 {
-    RecordingWnd child;
-    ShowChild(child, parent.BackDc());
-    ASSERT_FALSE(child.paintedAreas.empty());
-    HDC buffer = child.BackDc();
-    // Child x 10..19 lies over the parent's stripe at 60..69.
-    EXPECT_EQ(GetPixel(buffer, 9, 5), kParentColour);
-    EXPECT_EQ(GetPixel(buffer, 10, 5), kStripeColour);
-    EXPECT_EQ(GetPixel(buffer, 19, 79), kStripeColour);
-    EXPECT_EQ(GetPixel(buffer, 20, 5), kParentColour);
-    EXPECT_EQ(GetPixel(buffer, 99, 79), kParentColour);
-}
-
-TEST_F(KyWndPaint, AChildWithoutABackgroundStartsFromWhite)
-{
-    RecordingWnd child;
-    ShowChild(child, nullptr);
-    ASSERT_FALSE(child.paintedAreas.empty());
-    EXPECT_EQ(GetPixel(child.BackDc(), 10, 5), kWhite);
-    EXPECT_EQ(GetPixel(child.BackDc(), 99, 79), kWhite);
+    for (bool withBackground : {true, false}) {
+        RecordingWnd child;
+        ShowChild(child, withBackground ? parent.BackDc() : nullptr);
+        ASSERT_FALSE(child.paintedAreas.empty());
+        const COLORREF plain = withBackground ? kParentColour : kWhite;
+        const COLORREF stripe = withBackground ? kStripeColour : kWhite;
+        // Child x 10..19 lies over the parent's stripe at 60..69.
+        const struct { int x, y; COLORREF colour; } pixels[] = {
+            {9, 5, plain}, {10, 5, stripe}, {19, 79, stripe}, {20, 5, plain}, {99, 79, plain}};
+        for (const auto& p : pixels)
+            EXPECT_EQ(GetPixel(child.BackDc(), p.x, p.y), p.colour) << withBackground << " " << p.x << "," << p.y;
+    }
 }
 
 TEST_F(KyWndPaint, PaintGetsTheUpdateAreaAndTheBufferReachesTheScreen)

@@ -177,11 +177,7 @@ void SoakRun::Release(HWND window, POINT p)
     released = true;
 }
 
-void SoakRun::Click(HWND window, POINT p)
-{
-    Press(window, p);
-    Release(window, p);
-}
+void SoakRun::Click(HWND window, POINT p) { Press(window, p), Release(window, p); }
 
 void SoakRun::Key(UINT key, bool control)
 {
@@ -191,13 +187,6 @@ void SoakRun::Key(UINT key, bool control)
     kytest::KeyDown(focus, key);
     kytest::KeyUp(focus, key);
     if (control) kytest::KeyUp(focus, VK_CONTROL);
-}
-
-void SoakRun::TypeRandomText()
-{
-    const std::wstring text = SampleText(random);
-    Log("t" + std::to_string(text.size()) + Narrow(text.substr(0, 6)));
-    kytest::TypeText(GetFocus() ? GetFocus() : main->GetHwnd(), text.c_str());
 }
 
 void SoakRun::Resize()
@@ -261,7 +250,12 @@ void SoakRun::Event()
         }
         case 7: case 8: Key(kKeys[random() % std::size(kKeys)], false); break;
         case 9: Key(kControlKeys[random() % std::size(kControlKeys)], true); break;
-        case 10: TypeRandomText(); break;
+        case 10: {
+            const std::wstring text = SampleText(random);
+            Log("t" + std::to_string(text.size()) + Narrow(text.substr(0, 6)));
+            kytest::TypeText(GetFocus() ? GetFocus() : main->GetHwnd(), text.c_str());
+            break;
+        }
         case 11: if (random() % 10 == 0) Resize(); break;
         case 12: {
             const bool active = random() % 2;
@@ -345,10 +339,12 @@ std::string SoakRun::Close()
     MSG quit{};
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     main.reset();
+    const auto text = [](const Census& c) {
+        return std::to_string(c.windows) + " windows, " + std::to_string(c.timers) + " timers, " +
+               std::to_string(c.gdiObjects) + " GDI";
+    };
     const Census end = Count();
     if (end.windows != start.windows || end.timers != start.timers || end.gdiObjects != start.gdiObjects)
-        return "after close: windows " + std::to_string(end.windows) + "/" + std::to_string(start.windows) +
-               ", timers " + std::to_string(end.timers) + "/" + std::to_string(start.timers) + ", GDI " +
-               std::to_string(end.gdiObjects) + "/" + std::to_string(start.gdiObjects);
+        return "after close: " + text(end) + " against " + text(start);
     return {};
 }

@@ -42,7 +42,6 @@ private:
     void Release(HWND window, POINT p);
     void Click(HWND window, POINT p);
     void Key(UINT key, bool control);
-    void TypeRandomText();
     void Resize();
     void ClickViewButton();
     std::vector<float> Scenes() const;

@@ -5,11 +5,12 @@
 #include "ProbeItem.h"
 #include "framework/controls/KyList.h"
 #include "framework/controls/KyListMessages.h"
-#include "gdi/FontCache.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -65,10 +66,7 @@ TEST_F(ListWindow, RowsFillTheAreaAndTheNewestIsScrolledIntoView)
     EXPECT_EQ(list.ContentHeight(), 40);
     EXPECT_EQ(list.VerticalOffset(), 0);
     RECT area = list.ItemArea();
-    EXPECT_EQ(area.left, 1);
-    EXPECT_EQ(area.top, 1);
-    EXPECT_EQ(area.right, 299);
-    EXPECT_EQ(area.bottom, 59);
+    EXPECT_EQ((std::array{area.left, area.top, area.right, area.bottom}), (std::array<LONG, 4>{1, 1, 299, 59}));
 
     Add(1);
     const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
@@ -79,13 +77,10 @@ TEST_F(ListWindow, RowsFillTheAreaAndTheNewestIsScrolledIntoView)
     EXPECT_TRUE(IsWindowVisible(list.VerticalBar().GetHwnd()));
     RECT bar{};
     GetWindowRect(list.VerticalBar().GetHwnd(), &bar);
-    POINT topLeft{bar.left, bar.top};
-    POINT bottomRight{bar.right, bar.bottom};
-    ScreenToClient(list.GetHwnd(), &topLeft);
-    ScreenToClient(list.GetHwnd(), &bottomRight);
-    EXPECT_EQ(topLeft.x, area.right);
-    EXPECT_EQ(topLeft.y, 1);
-    EXPECT_EQ(bottomRight.y, 59);
+    POINT corners[] = {{bar.left, bar.top}, {bar.right, bar.bottom}};
+    for (POINT& corner : corners)
+        ScreenToClient(list.GetHwnd(), &corner);
+    EXPECT_EQ((std::array{corners[0].x, corners[0].y, corners[1].y}), (std::array<LONG, 3>{area.right, 1, 59}));
     EXPECT_EQ(list.VerticalBar().Position(), 2u);
 
     Add(1);
@@ -98,54 +93,32 @@ TEST_F(ListWindow, RowsNeverPaintOutsideTheirVisiblePart)
 {
     Add(3);  // scrolled by 2: row 0 shows y 1..18, row 1 19..38, row 2 39..58
     const int right = list.ItemArea().right;
-    EXPECT_EQ(Pixel(10, 0), kBlack);  // the frame, although row 0 spills up
-    EXPECT_EQ(Pixel(10, 1), kColours[0]);
-    EXPECT_EQ(Pixel(10, 18), kColours[0]);
-    EXPECT_EQ(Pixel(10, 19), kColours[1]);
-    EXPECT_EQ(Pixel(10, 38), kColours[1]);
-    EXPECT_EQ(Pixel(10, 39), kColours[2]);
-    EXPECT_EQ(Pixel(10, 58), kColours[2]);
-    EXPECT_EQ(Pixel(10, 59), kBlack);
-    EXPECT_EQ(Pixel(0, 30), kBlack);
+    // The frame stays although rows spill over it.
+    const struct { int x, y; COLORREF colour; } pixels[] = {
+        {10, 0, kBlack}, {10, 1, kColours[0]}, {10, 18, kColours[0]}, {10, 19, kColours[1]}, {10, 38, kColours[1]},
+        {10, 39, kColours[2]}, {10, 58, kColours[2]}, {10, 59, kBlack}, {0, 30, kBlack}};
+    for (const auto& p : pixels)
+        EXPECT_EQ(Pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
     EXPECT_EQ(Pixel(right - 1, 30), kColours[1]);
     EXPECT_NE(Pixel(right, 30), kColours[1]);
-}
-
-TEST_F(ListWindow, AnEmptyListIsWhiteInsideItsFrame)
-{
-    EXPECT_EQ(Pixel(0, 0), kBlack);
-    EXPECT_EQ(Pixel(299, 59), kBlack);
-    EXPECT_EQ(Pixel(150, 30), kWhite);
 }
 
 TEST_F(ListWindow, ClickSelectsOneRowAtATime)
 {
     Add(2);
-    Mouse(WM_LBUTTONDOWN, 50, 25);
-    EXPECT_TRUE(Selected(1));
-    EXPECT_EQ(record.clicks, 1);
-    EXPECT_EQ(Pixel(50, 25), kBlack);  // the probe paints selected rows black
-
-    Mouse(WM_LBUTTONDOWN, 50, 5);
-    EXPECT_TRUE(Selected(0));
-    EXPECT_FALSE(Selected(1));
-    EXPECT_EQ(Pixel(50, 25), kColours[1]);
-
-    // Clicking the selected row deselects it.
-    Mouse(WM_LBUTTONDOWN, 50, 5);
-    EXPECT_FALSE(Selected(0));
-    EXPECT_EQ(record.clicks, 3);
-
-    // Ctrl changes nothing; Shift selects without the item hearing of it.
-    Mouse(WM_LBUTTONDOWN, 50, 25, MK_CONTROL);
-    EXPECT_FALSE(Selected(1));
-    Mouse(WM_LBUTTONDOWN, 50, 25, MK_SHIFT);
-    EXPECT_TRUE(Selected(1));
-    EXPECT_EQ(record.clicks, 3);
-
-    // The frame is not part of any row.
-    Mouse(WM_LBUTTONDOWN, 50, 0);
-    EXPECT_TRUE(Selected(1));
+    // Clicking the selected row deselects it; Ctrl changes nothing; Shift
+    // selects without the item hearing of it; the frame is no row. The probe
+    // paints selected rows black.
+    const struct { WPARAM keys; int y; bool first, second; int heard; } clicks[] = {
+        {0, 25, false, true, 1}, {0, 5, true, false, 2}, {0, 5, false, false, 3},
+        {MK_CONTROL, 25, false, false, 3}, {MK_SHIFT, 25, false, true, 3}, {0, 0, false, true, 3}};
+    for (const auto& click : clicks) {
+        Mouse(WM_LBUTTONDOWN, 50, click.y, click.keys);
+        EXPECT_EQ(Selected(0), click.first) << click.keys << " " << click.y;
+        EXPECT_EQ(Selected(1), click.second) << click.keys << " " << click.y;
+        EXPECT_EQ(record.clicks, click.heard) << click.keys << " " << click.y;
+        EXPECT_EQ(Pixel(50, 25), click.second ? kBlack : kColours[1]);
+    }
     list.DeselectAll();
     EXPECT_FALSE(Selected(1));
 }
@@ -154,21 +127,16 @@ TEST_F(ListWindow, DoubleClickKeepsTheSelectionAndTellsTheItem)
 {
     Add(2);
     Mouse(WM_LBUTTONDOWN, 50, 25);
-    Mouse(WM_LBUTTONDBLCLK, 50, 25);
-    EXPECT_TRUE(Selected(1));
-    EXPECT_EQ(record.doubleClicks, 1);
-
-    Mouse(WM_LBUTTONDBLCLK, 50, 5);
-    EXPECT_TRUE(Selected(0));
-    EXPECT_FALSE(Selected(1));
-    EXPECT_EQ(record.doubleClicks, 2);
-
-    Mouse(WM_LBUTTONDBLCLK, 50, 25, MK_CONTROL);
-    EXPECT_TRUE(Selected(0));
-    EXPECT_EQ(record.doubleClicks, 2);
-    Mouse(WM_LBUTTONDBLCLK, 50, 25, MK_SHIFT);
-    EXPECT_TRUE(Selected(1));
-    EXPECT_EQ(record.doubleClicks, 2);
+    // {keys, y, selected row, double clicks heard}: Ctrl is ignored, Shift
+    // selects without telling the item.
+    const struct { WPARAM keys; int y; size_t selected; int heard; } clicks[] = {
+        {0, 25, 1, 1}, {0, 5, 0, 2}, {MK_CONTROL, 25, 0, 2}, {MK_SHIFT, 25, 1, 2}};
+    for (const auto& click : clicks) {
+        Mouse(WM_LBUTTONDBLCLK, 50, click.y, click.keys);
+        EXPECT_TRUE(Selected(click.selected));
+        EXPECT_FALSE(Selected(1 - click.selected));
+        EXPECT_EQ(record.doubleClicks, click.heard);
+    }
 }
 
 TEST_F(ListWindow, WheelAndKeysScrollThroughTheBar)
@@ -176,23 +144,14 @@ TEST_F(ListWindow, WheelAndKeysScrollThroughTheBar)
     ASSERT_NE(list.VerticalBar().GetHwnd(), nullptr);
     Add(10);  // 200 pixels in 58: largest offset 142
     ASSERT_EQ(list.VerticalOffset(), 142);
-    SendMessageW(list.GetHwnd(), WM_KEYDOWN, VK_HOME, 0);
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(list.VerticalOffset(), 0);
-
-    SendMessageW(list.GetHwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0);
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(list.VerticalOffset(), 5);
-    SendMessageW(list.GetHwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, -60), 0);
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(list.VerticalOffset(), 5);
-
-    SendMessageW(list.GetHwnd(), WM_KEYDOWN, VK_NEXT, 0);
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(list.VerticalOffset(), 53);
-    SendMessageW(list.GetHwnd(), WM_KEYDOWN, VK_END, 0);
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(list.VerticalOffset(), 142);
+    const struct { UINT message; WPARAM wParam; int offset; } steps[] = {
+        {WM_KEYDOWN, VK_HOME, 0}, {WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 5}, {WM_MOUSEWHEEL, MAKEWPARAM(0, -60), 5},
+        {WM_KEYDOWN, VK_NEXT, 53}, {WM_KEYDOWN, VK_END, 142}};
+    for (const auto& step : steps) {
+        SendMessageW(list.GetHwnd(), step.message, step.wParam, 0);
+        kytest::PumpUntilIdle();
+        EXPECT_EQ(list.VerticalOffset(), step.offset) << step.message << " " << step.wParam;
+    }
     // Scrolled rows are still clipped to the item area.
     EXPECT_EQ(Pixel(10, 0), kBlack);
     EXPECT_EQ(Pixel(10, 59), kBlack);
@@ -205,13 +164,12 @@ TEST_F(ListWindow, ItemTimersBelongToTheirEntries)
     IList* owner = static_cast<const ProbeItem&>(list.ItemAt(0)).Owner();
     ASSERT_EQ(owner, static_cast<IList*>(&list));
 
-    EXPECT_EQ(owner->StartItemTimer(first, 0), INT_MAX);
-    EXPECT_EQ(owner->StartItemTimer(first, static_cast<UINT>(-1)), INT_MAX);
-    EXPECT_EQ(owner->StartItemTimer(INT_MAX - 5, 100), INT_MAX);
+    // No interval, an endless one, or an unknown entry: no timer.
+    for (const auto& [id, interval] : {std::pair{first, 0u}, {first, ~0u}, {INT_MAX - 5, 100u}})
+        EXPECT_EQ(owner->StartItemTimer(id, interval), INT_MAX) << id << " " << interval;
     const int32_t a = owner->StartItemTimer(first, 50);
     const int32_t b = owner->StartItemTimer(second, 50);
-    EXPECT_EQ(a, 3);
-    EXPECT_EQ(b, 4);
+    EXPECT_EQ((std::array{a, b}), (std::array<int32_t, 2>{3, 4}));
 
     SendMessageW(list.GetHwnd(), WM_TIMER, static_cast<WPARAM>(b), 0);
     EXPECT_EQ(record.ticks, 1);
@@ -241,41 +199,4 @@ TEST_F(ListWindow, ForeignRepaintRequestsMatchNothing)
     kytest::PumpUntilIdle();
     EXPECT_EQ(Pixel(10, 5), kColours[0]);
     EXPECT_EQ(list.VerticalOffset(), 0);
-}
-
-TEST(ListWithoutWindow, AddingWorksButNoTimerStarts)
-{
-    KyList list;
-    ProbeRecord record;
-    const int32_t id = list.AddItem(ProbeItem(kBlack, &record));
-    ASSERT_NE(id, INT_MAX);
-    EXPECT_EQ(list.ItemCount(), 1u);
-    EXPECT_EQ(list.StartItemTimer(id, 100), INT_MAX);
-}
-
-TEST(ListResources, DestroyingAListLeavesNoGdiObject)
-{
-    RecordingWnd host;
-    ASSERT_TRUE(CreateShownTopLevel(host, 300, 200));
-    kytest::PumpUntilIdle();
-    const unsigned before = kytest::LiveGdiObjectCount();
-    HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
-    const bool counted = kytest::LiveGdiObjectCount() != before;
-    DeleteObject(probe);
-    if (!counted)
-        GTEST_SKIP() << "the system's GDI census counts nothing here";
-    {
-        KyList list;
-        ProbeRecord record;
-        ASSERT_TRUE(list.CreateChild(host.GetHwnd(), nullptr));
-        list.SetItemFont(AcquireFont(12, L"新宋体"));
-        ShowWindow(list.GetHwnd(), SW_SHOW);
-        for (int height = 60; height <= 120; height += 30)
-            MoveWindow(list.GetHwnd(), 0, 0, 300, height, TRUE);
-        for (int i = 0; i < 5; ++i)
-            list.AddItem(ProbeItem(kColours[i], &record));
-        kytest::PumpUntilIdle();
-    }
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(kytest::LiveGdiObjectCount(), before);
 }

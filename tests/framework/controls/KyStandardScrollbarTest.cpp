@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 constexpr UINT kNotify = WM_USER + 150;
@@ -57,14 +60,9 @@ using Positions = std::vector<WPARAM>;
 
 }  // namespace
 
-TEST(ScrollbarArithmetic, LargestPositionAndUnitScale)
+TEST(ScrollbarArithmetic, WithoutAControlTheStateStillClamps)
 {
-    EXPECT_EQ(KyStandardScrollbar::MaxPositionOf(60, 58), 2u);
-    EXPECT_EQ(KyStandardScrollbar::MaxPositionOf(58, 58), 0u);
-    EXPECT_EQ(KyStandardScrollbar::MaxPositionOf(100, 0), 0u);
     EXPECT_EQ(KyStandardScrollbar::MaxPositionOf(50, 80), 0u);
-
-    // Without a control the state still holds and clamps.
     KyStandardScrollbar detached(false);
     detached.SetRange(300, 100, 500);
     EXPECT_EQ(detached.Position(), 200u);
@@ -72,19 +70,38 @@ TEST(ScrollbarArithmetic, LargestPositionAndUnitScale)
     EXPECT_EQ(detached.FromControl(123), 123u);
 }
 
-TEST_F(ScrollbarWindow, ALineStepStopsAtTheLargestPosition)
-{
-    bar.SetLineStep(5);
-    bar.SetRange(60, 58, 0);
-    EXPECT_EQ(Notified(), Positions{});
-    EXPECT_TRUE(IsWindowEnabled(bar.Control()));
+// Each scroll request, then where the bar ends and every position notified.
+struct ScrollCase {
+    const char* name;
+    unsigned lineStep, content, view, start;
+    std::vector<std::pair<WORD, WORD>> requests;
+    unsigned position;
+    Positions notified;
+};
 
-    Scroll(SB_LINEDOWN);
-    EXPECT_EQ(bar.Position(), 2u);
-    EXPECT_EQ(ControlInfo().nPos, 2);
-    Scroll(SB_ENDSCROLL);
-    EXPECT_EQ(Notified(), (Positions{2, 2}));
-    EXPECT_EQ(bar.LastNotified(), 2);
+TEST_F(ScrollbarWindow, RequestsStepAndClamp)
+{
+    const ScrollCase cases[] = {
+        {"a line stops at the largest position", 5, 60, 58, 0, {{SB_LINEDOWN, 0}, {SB_ENDSCROLL, 0}}, 2, {2, 2}},
+        {"top and bottom move by one line", 5, 200, 50, 100,
+         {{SB_TOP, 0}, {SB_BOTTOM, 0}, {SB_BOTTOM, 0}, {SB_PAGEUP, 0}, {SB_PAGEUP, 0}, {SB_PAGEUP, 0}}, 0,
+         {95, 100, 105, 55, 5, 0}},
+        {"up at the top still notifies", 1, 200, 50, 0, {{SB_LINEUP, 0}, {SB_TOP, 0}}, 0, {0, 0}},
+        {"the thumb is scaled", 1, 100000, 1000, 0, {{SB_THUMBTRACK, 2048}, {SB_THUMBPOSITION, 4096}}, 99000,
+         {50000, 99000}},
+    };
+    for (const ScrollCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        bar.SetLineStep(c.lineStep);
+        bar.SetRange(c.content, c.view, c.start);
+        EXPECT_EQ(Notified(), Positions{});
+        for (const auto& [code, thumb] : c.requests)
+            Scroll(code, thumb);
+        EXPECT_EQ(bar.Position(), c.position);
+        EXPECT_NEAR(ControlInfo().nPos, c.position / bar.Scale(), 1.0);
+        EXPECT_EQ(Notified(), c.notified);
+    }
+    EXPECT_EQ(bar.LastNotified(), 99000);
 }
 
 TEST_F(ScrollbarWindow, ContentThatFitsDisablesTheControl)
@@ -104,40 +121,6 @@ TEST_F(ScrollbarWindow, LongContentIsScaledForTheControl)
     EXPECT_EQ(info.nMin, 0);
     EXPECT_EQ(info.nMax, 4096);
     EXPECT_EQ(info.nPage, 41u);
-
-    Scroll(SB_THUMBTRACK, 2048);
-    EXPECT_EQ(bar.Position(), 50000u);
-    EXPECT_EQ(ControlInfo().nPos, 2048);
-    Scroll(SB_THUMBPOSITION, 4096);
-    EXPECT_EQ(bar.Position(), 99000u);
-    EXPECT_EQ(Notified(), (Positions{50000, 99000}));
-}
-
-TEST_F(ScrollbarWindow, TopAndBottomMoveByOneLine)
-{
-    bar.SetLineStep(5);
-    bar.SetRange(200, 50, 100);
-    Scroll(SB_TOP);
-    EXPECT_EQ(bar.Position(), 95u);
-    Scroll(SB_BOTTOM);
-    Scroll(SB_BOTTOM);
-    EXPECT_EQ(bar.Position(), 105u);
-    Scroll(SB_PAGEUP);
-    EXPECT_EQ(bar.Position(), 55u);
-    Scroll(SB_PAGEUP);
-    EXPECT_EQ(bar.Position(), 5u);
-    Scroll(SB_PAGEUP);
-    EXPECT_EQ(bar.Position(), 0u);
-    EXPECT_EQ(Notified(), (Positions{95, 100, 105, 55, 5, 0}));
-}
-
-TEST_F(ScrollbarWindow, UpAtTheTopStillNotifies)
-{
-    bar.SetRange(200, 50, 0);
-    Scroll(SB_LINEUP);
-    Scroll(SB_TOP);
-    EXPECT_EQ(bar.Position(), 0u);
-    EXPECT_EQ(Notified(), (Positions{0, 0}));
 }
 
 TEST_F(ScrollbarWindow, SetRangeNotifiesOnlyWhenItClamps)
