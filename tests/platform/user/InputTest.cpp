@@ -1,5 +1,5 @@
 // Mouse and keyboard input: targets, capture, leave tracking, double
-// clicks, the wheel, keys and characters.
+// clicks, keys and characters.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -120,21 +120,6 @@ TEST_F(Input, SecondQuickPressOnADoubleClickClassIsADoubleClick)
     kytest::PumpUntilIdle();
     EXPECT_EQ(CountOf(WM_LBUTTONDBLCLK), 0);
     EXPECT_EQ(CountOf(WM_LBUTTONDOWN), 5);
-}
-
-TEST_F(Input, WheelGoesToTheFocusWindowWithScreenCoordinates)
-{
-    SetFocus(left);
-    kytest::Wheel(right, 5, 6, -240);
-    kytest::PumpUntilIdle();
-    auto wheels = EntriesOf(WM_MOUSEWHEEL);
-    ASSERT_GE(wheels.size(), 1u);
-    EXPECT_EQ(wheels[0].hwnd, left);
-    EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(wheels[0].wParam), -240);
-    POINT screen{5, 6};
-    ClientToScreen(right, &screen);
-    EXPECT_TRUE(At(wheels[0].lParam, screen.x, screen.y));
-    EXPECT_EQ(CountOf(WM_MOUSEWHEEL, top), 1) << "unhandled, it bubbles up to the parent";
 }
 
 TEST_F(Input, KeysAndCharactersGoToTheFocusWindowWithShiftState)

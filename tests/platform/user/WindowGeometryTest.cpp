@@ -1,4 +1,4 @@
-// Showing, moving and sizing, coordinates and text.
+// Showing, moving and sizing, and coordinates.
 #include <gtest/gtest.h>
 
 #include "tests/support/TestWindow.h"
@@ -43,20 +43,6 @@ TEST_F(WindowGeometry, ShowAndMoveNotifyOnlyOnChange)
     ClientToScreen(child, &p);
     ScreenToClient(top, &p);
     EXPECT_EQ(std::vector<LONG>({p.x, p.y}), std::vector<LONG>({23, 43}));
-}
-
-TEST_F(WindowGeometry, TextGoesThroughMessagesAndTruncates)
-{
-    HWND hwnd = testwin::CreateTopLevel();
-    testwin::ClearLog();
-    EXPECT_TRUE(SetWindowTextW(hwnd, L"透镜成像"));
-    EXPECT_EQ(CountOf(WM_SETTEXT, hwnd), 1);
-    EXPECT_EQ(GetWindowTextLengthW(hwnd), 4);
-    wchar_t buffer[3] = {L'x', L'x', L'x'};
-    EXPECT_EQ(GetWindowTextW(hwnd, buffer, 3), 2);
-    EXPECT_STREQ(buffer, L"透镜");
-    EXPECT_TRUE(SetWindowTextW(hwnd, nullptr));
-    EXPECT_EQ(GetWindowTextLengthW(hwnd), 0);
 }
 
 TEST_F(WindowGeometry, MaximiseFillsTheWorkAreaAndRestoreReturns)
