@@ -1,13 +1,12 @@
 // The single-line "edit" control: text, typing, ES_NUMBER, keys, selection,
 // the length limit and its notifications.
-#include <chrono>
-
 #include "ControlTestSupport.h"
 
 namespace {
 
 constexpr int kId = 7;
 constexpr DWORD kFocalStyle = WS_BORDER | ES_NUMBER | ES_AUTOHSCROLL;
+using Sel = std::pair<DWORD, DWORD>;
 
 class Edit : public controltest::ControlTest {
 protected:
@@ -20,13 +19,18 @@ protected:
         testwin::ClearLog();
         return edit;
     }
-    static std::pair<DWORD, DWORD> Selection(HWND edit)
+    static Sel Selection(HWND edit)
     {
         DWORD start = 99, end = 99;
         SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         return {start, end};
     }
-    void Key(HWND edit, UINT vk)
+    static void Type(HWND edit, const wchar_t* text)
+    {
+        kytest::TypeText(edit, text);
+        kytest::PumpUntilIdle();
+    }
+    static void Key(HWND edit, UINT vk)
     {
         kytest::KeyDown(edit, vk);
         kytest::KeyUp(edit, vk);
@@ -34,84 +38,61 @@ protected:
     }
 };
 
-TEST_F(Edit, TextSetByTheProgramIsReadBackAndNotified)
-{
-    HWND edit = CreateEdit();
-    HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)), font);
-
-    EXPECT_TRUE(SetWindowTextW(edit, L"12.50"));
-    EXPECT_EQ(TextOf(edit), L"12.50");
-    EXPECT_EQ(GetWindowTextLengthW(edit), 5);
-    EXPECT_EQ(Commands(edit, kId), (std::vector<WORD>{EN_UPDATE, EN_CHANGE}));
-    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{0}, DWORD{0}));
-
-    wchar_t small[3];
-    EXPECT_EQ(SendMessageW(edit, WM_GETTEXT, 3, reinterpret_cast<LPARAM>(small)), 2);
-    EXPECT_STREQ(small, L"12");
-    EXPECT_TRUE(SetWindowTextW(edit, nullptr));
-    EXPECT_EQ(GetWindowTextLengthW(edit), 0);
-}
-
 TEST_F(Edit, NumberStyleRefusesTypedNonDigitsOnly)
 {
     HWND edit = CreateEdit();
-    kytest::TypeText(edit, L"12a3");
-    kytest::PumpUntilIdle();
+    EXPECT_TRUE(SetWindowTextW(edit, L"12.50"));
+    EXPECT_EQ(Commands(edit, kId), (std::vector<WORD>{EN_UPDATE, EN_CHANGE}));
+    EXPECT_EQ(Selection(edit), Sel(0, 0));
+    wchar_t small[3];
+    EXPECT_EQ(SendMessageW(edit, WM_GETTEXT, 3, reinterpret_cast<LPARAM>(small)), 2);
+    EXPECT_STREQ(small, L"12");
+
+    SetWindowTextW(edit, L"");
+    testwin::ClearLog();
+    Type(edit, L"12a3");
     EXPECT_EQ(TextOf(edit), L"123");
     EXPECT_EQ(testwin::CountOf(WM_COMMAND), 6);  // EN_UPDATE and EN_CHANGE for each digit
-
-    // Pasted and program-set text is not filtered.
     SendMessageW(edit, EM_SETSEL, 0, -1);
     SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"7.5"));
-    EXPECT_EQ(TextOf(edit), L"7.5");
-    SetWindowTextW(edit, L"abc");
-    EXPECT_EQ(TextOf(edit), L"abc");
+    EXPECT_EQ(TextOf(edit), L"7.5") << "replaced text is not filtered";
 }
 
-TEST_F(Edit, EditingKeysMoveTheCaretAndDelete)
+TEST_F(Edit, EditingKeysMoveTheCaretSelectAndDelete)
 {
     HWND edit = CreateEdit(ES_AUTOHSCROLL | WS_BORDER);
-    kytest::TypeText(edit, L"abcd");
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{4}, DWORD{4}));
-    Key(edit, VK_HOME);
-    Key(edit, VK_DELETE);
-    EXPECT_EQ(TextOf(edit), L"bcd");
-    Key(edit, VK_END);
-    Key(edit, VK_BACK);
-    EXPECT_EQ(TextOf(edit), L"bc");
-    Key(edit, VK_LEFT);
-    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{1}, DWORD{1}));
-    kytest::KeyDown(edit, VK_SHIFT);
-    Key(edit, VK_LEFT);
-    kytest::KeyUp(edit, VK_SHIFT);
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{0}, DWORD{1}));
-    kytest::TypeText(edit, L"x");
-    kytest::PumpUntilIdle();
+    Type(edit, L"abcd");
+    EXPECT_EQ(Selection(edit), Sel(4, 4));
+    const struct { UINT key; bool shift; const wchar_t* text; Sel selection; } steps[] = {
+        {VK_HOME, false, L"abcd", {0, 0}}, {VK_DELETE, false, L"bcd", {0, 0}}, {VK_END, false, L"bcd", {3, 3}},
+        {VK_BACK, false, L"bc", {2, 2}},   {VK_LEFT, false, L"bc", {1, 1}},    {VK_LEFT, true, L"bc", {0, 1}},
+    };
+    for (const auto& s : steps) {
+        if (s.shift) kytest::KeyDown(edit, VK_SHIFT);
+        Key(edit, s.key);
+        if (s.shift) kytest::KeyUp(edit, VK_SHIFT);
+        kytest::PumpUntilIdle();
+        EXPECT_EQ(TextOf(edit), s.text) << (&s - steps);
+        EXPECT_EQ(Selection(edit), s.selection) << (&s - steps);
+    }
+    Type(edit, L"x");
     EXPECT_EQ(TextOf(edit), L"xc");
     Key(edit, VK_RIGHT);
     Key(edit, VK_RIGHT);
-    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{2}, DWORD{2}));
+    EXPECT_EQ(Selection(edit), Sel(2, 2));
 }
 
 TEST_F(Edit, SelectionMessagesClampAndOrder)
 {
     HWND edit = CreateEdit();
     SetWindowTextW(edit, L"12345");
-    SendMessageW(edit, EM_SETSEL, 1, 3);
-    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{1}, DWORD{3}));
-    EXPECT_EQ(SendMessageW(edit, EM_GETSEL, 0, 0), MAKELRESULT(1, 3));
-    SendMessageW(edit, EM_SETSEL, 4, 2);
-    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{2}, DWORD{4}));
-    SendMessageW(edit, EM_SETSEL, 0, -1);
-    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{0}, DWORD{5}));
-    SendMessageW(edit, EM_SETSEL, 2, 100);
-    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{2}, DWORD{5}));
-    kytest::TypeText(edit, L"9");
-    kytest::PumpUntilIdle();
+    const struct { int from, to; Sel selection; } cases[] = {{1, 3, {1, 3}}, {4, 2, {2, 4}}, {0, -1, {0, 5}}, {2, 100, {2, 5}}};
+    for (const auto& c : cases) {
+        SendMessageW(edit, EM_SETSEL, c.from, c.to);
+        EXPECT_EQ(Selection(edit), c.selection) << c.from << "," << c.to;
+        EXPECT_EQ(SendMessageW(edit, EM_GETSEL, 0, 0), MAKELRESULT(c.selection.first, c.selection.second));
+    }
+    Type(edit, L"9");
     EXPECT_EQ(TextOf(edit), L"129");
 }
 
@@ -120,15 +101,12 @@ TEST_F(Edit, LengthLimitHoldsTypedAndPastedTextButNotSetText)
     HWND edit = CreateEdit();
     EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0), 30000);
     SendMessageW(edit, EM_LIMITTEXT, 3, 0);
-    EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0), 3);
-    kytest::TypeText(edit, L"12345");
-    kytest::PumpUntilIdle();
+    Type(edit, L"12345");
     EXPECT_EQ(TextOf(edit), L"123");
     // A refused character still gets its change notifications after
     // EN_MAXTEXT, as Windows sends them.
     EXPECT_EQ(Commands(edit, kId), (std::vector<WORD>{EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE,
                                                       EN_MAXTEXT, EN_UPDATE, EN_CHANGE, EN_MAXTEXT, EN_UPDATE, EN_CHANGE}));
-
     SendMessageW(edit, EM_SETSEL, 1, 2);
     SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"9999"));
     EXPECT_EQ(TextOf(edit), L"193");
@@ -142,12 +120,9 @@ TEST_F(Edit, UndoTakesBackTheLastEdit)
     SetWindowTextW(edit, L"10");
     EXPECT_FALSE(SendMessageW(edit, EM_CANUNDO, 0, 0));
     SendMessageW(edit, EM_SETSEL, 2, 2);
-    kytest::TypeText(edit, L"5");
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(TextOf(edit), L"105");
+    Type(edit, L"5");
     EXPECT_TRUE(SendMessageW(edit, EM_CANUNDO, 0, 0));
-    kytest::TypeText(edit, L"\x1A");  // Ctrl+Z
-    kytest::PumpUntilIdle();
+    Type(edit, L"\x1A");  // Ctrl+Z
     EXPECT_EQ(TextOf(edit), L"10");
 }
 
@@ -159,17 +134,15 @@ TEST_F(Edit, MouseSelectsByDragAndWordByDoubleClick)
     kytest::MovePointer(edit, 190, 10);
     kytest::ReleaseLeft(edit, 190, 10);
     kytest::PumpUntilIdle();
-    EXPECT_EQ(GetFocus(), edit);
-    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{0}, DWORD{6}));
+    EXPECT_EQ(Selection(edit), Sel(0, 6));
     EXPECT_EQ(GetCapture(), nullptr);
-
     kytest::PressLeft(edit, 190, 10);
     kytest::ReleaseLeft(edit, 190, 10);
     kytest::PumpUntilIdle();
-    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{6}, DWORD{6}));
+    EXPECT_EQ(Selection(edit), Sel(6, 6));
     SendMessageW(edit, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(190, 10));
     SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(190, 10));
-    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{3}, DWORD{6}));
+    EXPECT_EQ(Selection(edit), Sel(3, 6));
 }
 
 }  // namespace

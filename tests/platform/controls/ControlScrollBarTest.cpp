@@ -34,16 +34,14 @@ protected:
     std::vector<Scroll> Scrolls(UINT message = WM_VSCROLL)
     {
         std::vector<Scroll> out;
-        for (const testwin::Entry& e : testwin::EntriesOf(message, parent)) {
-            EXPECT_EQ(reinterpret_cast<HWND>(e.lParam), bar);
-            out.push_back(Scroll{LOWORD(e.wParam), HIWORD(e.wParam)});
-        }
+        for (const testwin::Entry& e : testwin::EntriesOf(message, parent))
+            if (reinterpret_cast<HWND>(e.lParam) == bar) out.push_back(Scroll{LOWORD(e.wParam), HIWORD(e.wParam)});
         return out;
     }
     std::vector<WORD> Codes(UINT message = WM_VSCROLL)
     {
         std::vector<WORD> codes;
-        for (const Scroll& s : Scrolls(message)) codes.push_back(s.code);
+        for (const testwin::Entry& e : testwin::EntriesOf(message, parent)) codes.push_back(LOWORD(e.wParam));
         return codes;
     }
     void Click(int x, int y)
@@ -56,18 +54,18 @@ protected:
     HWND bar = nullptr;
 };
 
-TEST_F(ScrollBar, LargestPositionIsMaxMinusPagePlusOne)
+TEST_F(ScrollBar, PositionsClampToMaxMinusPagePlusOne)
 {
     EXPECT_EQ(SetInfo(0, 99, 10, 95), 90);
     SCROLLINFO info = Info();
-    EXPECT_EQ(info.nMin, 0);
-    EXPECT_EQ(info.nMax, 99);
-    EXPECT_EQ(info.nPage, 10u);
-    EXPECT_EQ(info.nPos, 90);
-    EXPECT_EQ(info.nTrackPos, 90);
+    EXPECT_EQ(std::vector<int>({info.nMin, info.nMax, int(info.nPage), info.nPos, info.nTrackPos}),
+              std::vector<int>({0, 99, 10, 90, 90}));
+    EXPECT_EQ(SendMessageW(bar, SBM_SETPOS, static_cast<WPARAM>(-5), FALSE), 90);
+    EXPECT_EQ(SendMessageW(bar, SBM_GETPOS, 0, 0), 0);
+    SCROLLINFO bad{sizeof bad - 8, SIF_POS, 0, 0, 0, 5, 0};
+    EXPECT_EQ(SendMessageW(bar, SBM_SETSCROLLINFO, TRUE, reinterpret_cast<LPARAM>(&bad)), 0);
 
-    // A page larger than the range shrinks to it.
-    SetInfo(0, 9, 50, 3);
+    SetInfo(0, 9, 50, 3);  // a page larger than the range shrinks to it
     EXPECT_EQ(Info().nPage, 10u);
     EXPECT_EQ(Info().nPos, 0);
 
@@ -77,36 +75,32 @@ TEST_F(ScrollBar, LargestPositionIsMaxMinusPagePlusOne)
     SetInfo(10, 200, 0, 0, SIF_RANGE);
     EXPECT_EQ(Info().nPage, 20u);
     EXPECT_EQ(SetInfo(0, 0, 0, 150, SIF_POS), 150);
-    EXPECT_EQ(SendMessageW(bar, SBM_GETPOS, 0, 0), 150);
 }
 
-TEST_F(ScrollBar, OutOfRangePositionsClamp)
+TEST_F(ScrollBar, ArrowsShaftAndKeysRequestLinesPagesAndEnds)
 {
-    EXPECT_EQ(SendMessageW(bar, SBM_SETPOS, 500, TRUE), 0);
-    EXPECT_EQ(SendMessageW(bar, SBM_GETPOS, 0, 0), 90);
-    EXPECT_EQ(SendMessageW(bar, SBM_SETPOS, static_cast<WPARAM>(-5), FALSE), 90);
-    EXPECT_EQ(SendMessageW(bar, SBM_GETPOS, 0, 0), 0);
-    SCROLLINFO bad{sizeof bad - 8, SIF_POS, 0, 0, 0, 5, 0};
-    EXPECT_EQ(SendMessageW(bar, SBM_SETSCROLLINFO, TRUE, reinterpret_cast<LPARAM>(&bad)), 0);
-    EXPECT_EQ(SendMessageW(bar, SBM_GETPOS, 0, 0), 0);
-}
-
-TEST_F(ScrollBar, ArrowsAndShaftRequestLinesAndPages)
-{
-    Click(8, 5);
-    EXPECT_EQ(Codes(), (std::vector<WORD>{SB_LINEUP, SB_ENDSCROLL}));
-    testwin::ClearLog();
-    Click(8, 195);
-    EXPECT_EQ(Codes(), (std::vector<WORD>{SB_LINEDOWN, SB_ENDSCROLL}));
-    testwin::ClearLog();
-    Click(8, 120);  // the thumb is at the top, so this is below it
-    EXPECT_EQ(Codes(), (std::vector<WORD>{SB_PAGEDOWN, SB_ENDSCROLL}));
+    const struct { int y; std::vector<WORD> codes; } clicks[] = {
+        {5, {SB_LINEUP, SB_ENDSCROLL}}, {195, {SB_LINEDOWN, SB_ENDSCROLL}}, {120, {SB_PAGEDOWN, SB_ENDSCROLL}}};
+    for (const auto& c : clicks) {
+        testwin::ClearLog();
+        Click(8, c.y);
+        EXPECT_EQ(Codes(), c.codes) << c.y;
+    }
     testwin::ClearLog();
     SendMessageW(bar, SBM_SETPOS, 90, TRUE);
     Click(8, 60);
     EXPECT_EQ(Codes(), (std::vector<WORD>{SB_PAGEUP, SB_ENDSCROLL}));
-    // The control reports; the position is the parent's to change.
-    EXPECT_EQ(SendMessageW(bar, SBM_GETPOS, 0, 0), 90);
+    EXPECT_EQ(SendMessageW(bar, SBM_GETPOS, 0, 0), 90) << "the position is the parent's to change";
+
+    testwin::ClearLog();
+    SetFocus(bar);
+    for (UINT key : {VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT, VK_HOME, VK_END, VK_LEFT, VK_RIGHT}) {
+        kytest::KeyDown(bar, key);
+        kytest::KeyUp(bar, key);
+    }
+    kytest::PumpUntilIdle();
+    EXPECT_EQ(Codes(), (std::vector<WORD>{SB_LINEUP, SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_TOP, SB_BOTTOM,
+                                          SB_LINEUP, SB_LINEDOWN}));
 }
 
 TEST_F(ScrollBar, HeldArrowRepeats)
@@ -128,38 +122,23 @@ TEST_F(ScrollBar, DraggingTheThumbTracksThenSetsThePosition)
     // 200 pixels: arrows of 17, a shaft of 166, a thumb of 16 at the top.
     // Windows runs a loop of its own while the thumb is held, so each drag
     // is queued whole before anything is pumped.
-    auto drag = [this](int from, int to) {
+    for (auto [to, value] : {std::pair{100, 45}, std::pair{190, 90}}) {
         testwin::ClearLog();
-        kytest::PressLeft(bar, 8, from);
+        kytest::PressLeft(bar, 8, 25);
         kytest::MovePointer(bar, 8, to);
         kytest::ReleaseLeft(bar, 8, to);
         kytest::PumpUntilIdle();
-        return Scrolls();
-    };
-    for (auto [to, value] : {std::pair{100, 45}, std::pair{190, 90}}) {
-        std::vector<Scroll> scrolls = drag(25, to);
+        std::vector<Scroll> scrolls = Scrolls();
         ASSERT_GE(scrolls.size(), 3u);
-        size_t n = scrolls.size();
-        for (size_t i = 0; i + 2 < n; ++i) EXPECT_EQ(scrolls[i].code, SB_THUMBTRACK);
+        const size_t n = scrolls.size();
+        for (size_t i = 0; i < n; ++i) {
+            const WORD code = i + 2 < n ? SB_THUMBTRACK : i + 2 == n ? SB_THUMBPOSITION : SB_ENDSCROLL;
+            EXPECT_EQ(scrolls[i].code, code) << i;
+        }
         EXPECT_EQ(scrolls[n - 3].position, value);
-        EXPECT_EQ(scrolls[n - 2].code, SB_THUMBPOSITION);
         EXPECT_EQ(scrolls[n - 2].position, value);
-        EXPECT_EQ(scrolls[n - 1].code, SB_ENDSCROLL);
-        // Nobody moved it: the thumb goes back to the position.
-        EXPECT_EQ(SendMessageW(bar, SBM_GETPOS, 0, 0), 0);
+        EXPECT_EQ(SendMessageW(bar, SBM_GETPOS, 0, 0), 0) << "nobody moved it: the thumb goes back";
     }
-}
-
-TEST_F(ScrollBar, KeysRequestLinesPagesAndEnds)
-{
-    SetFocus(bar);
-    for (UINT key : {VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT, VK_HOME, VK_END, VK_LEFT, VK_RIGHT}) {
-        kytest::KeyDown(bar, key);
-        kytest::KeyUp(bar, key);
-    }
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(Codes(), (std::vector<WORD>{SB_LINEUP, SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_TOP, SB_BOTTOM,
-                                          SB_LINEUP, SB_LINEDOWN}));
 }
 
 TEST_F(ScrollBar, HorizontalBarSendsHScrollAndDisabledBarNothing)

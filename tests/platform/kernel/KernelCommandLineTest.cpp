@@ -1,7 +1,6 @@
 // GetCommandLineW rebuilds a Windows command line from the arguments the
 // process got, quoted so that the Microsoft C runtime would split it back
 // into the same arguments.
-#include "platform/kernel/WideText.h"
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>
@@ -16,22 +15,19 @@ std::string OutputOf(const std::string& command) {
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return output;
     char buffer[256];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
     pclose(pipe);
     return output;
 }
 
 TEST(KernelCommandLine, ArgumentsAreQuotedAsWindowsWould) {
     const std::string helper = KY_COMMAND_LINE_HELPER;
-    const std::string line =
-        OutputOf("'" + helper + "' plain 'two words' 'quote\"in' '' 'back\\slash\\' 'end space\\' 凸透镜");
-    EXPECT_EQ(line, helper + " plain \"two words\" \"quote\\\"in\" \"\" back\\slash\\ \"end space\\\\\" 凸透镜");
-}
-
-TEST(KernelCommandLine, WithoutArgumentsItIsTheProgramPath) {
-    const std::string helper = KY_COMMAND_LINE_HELPER;
-    EXPECT_EQ(OutputOf("'" + helper + "'"), helper);
+    const struct { std::string shell, expected; } cases[] = {
+        {"", ""},
+        {" plain 'two words' 'quote\"in' '' 'back\\slash\\' 'end space\\' 凸透镜",
+         " plain \"two words\" \"quote\\\"in\" \"\" back\\slash\\ \"end space\\\\\" 凸透镜"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(OutputOf("'" + helper + "'" + c.shell), helper + c.expected);
 }
 
 }  // namespace

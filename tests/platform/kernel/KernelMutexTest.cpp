@@ -7,46 +7,39 @@
 
 namespace {
 
-DWORD WaitFromOtherThread(HANDLE mutex, DWORD milliseconds, bool release) {
+DWORD WaitFromOtherThread(HANDLE mutex, DWORD milliseconds) {
     DWORD result = 0;
     std::thread other([&] {
         result = WaitForSingleObject(mutex, milliseconds);
-        if (release && result == WAIT_OBJECT_0) ReleaseMutex(mutex);
+        if (result == WAIT_OBJECT_0) ReleaseMutex(mutex);
     });
     other.join();
     return result;
 }
 
 TEST(KernelMutex, OwnedRecursivelyByOneThread) {
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, nullptr);
-    ASSERT_NE(mutex, nullptr);
-    EXPECT_EQ(WaitForSingleObject(mutex, INFINITE), WAIT_OBJECT_0);
-    EXPECT_EQ(WaitForSingleObject(mutex, 0), WAIT_OBJECT_0);
-    EXPECT_EQ(WaitFromOtherThread(mutex, 0, false), DWORD(WAIT_TIMEOUT));
-    EXPECT_TRUE(ReleaseMutex(mutex));
-    EXPECT_EQ(WaitFromOtherThread(mutex, 0, false), DWORD(WAIT_TIMEOUT));
-    EXPECT_TRUE(ReleaseMutex(mutex));
-    EXPECT_EQ(WaitFromOtherThread(mutex, INFINITE, true), WAIT_OBJECT_0);
-    SetLastError(0);
-    EXPECT_FALSE(ReleaseMutex(mutex));
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_NOT_OWNER));
-    EXPECT_TRUE(CloseHandle(mutex));
+    for (BOOL initialOwner : {FALSE, TRUE}) {
+        SCOPED_TRACE(initialOwner);
+        HANDLE mutex = CreateMutexW(nullptr, initialOwner, nullptr);
+        ASSERT_NE(mutex, nullptr);
+        if (!initialOwner) {
+            EXPECT_EQ(WaitForSingleObject(mutex, INFINITE), WAIT_OBJECT_0);
+        }
+        EXPECT_EQ(WaitForSingleObject(mutex, 0), WAIT_OBJECT_0);
+        for (int held = 2; held > 0; --held) {
+            EXPECT_EQ(WaitFromOtherThread(mutex, 0), DWORD(WAIT_TIMEOUT));
+            EXPECT_TRUE(ReleaseMutex(mutex));
+        }
+        EXPECT_EQ(WaitFromOtherThread(mutex, INFINITE), WAIT_OBJECT_0);
+        SetLastError(0);
+        EXPECT_FALSE(ReleaseMutex(mutex));
+        EXPECT_EQ(GetLastError(), DWORD(ERROR_NOT_OWNER));
+        EXPECT_TRUE(CloseHandle(mutex));
+    }
 }
 
-TEST(KernelMutex, InitialOwnerHoldsIt) {
-    HANDLE mutex = CreateMutexW(nullptr, TRUE, nullptr);
-    ASSERT_NE(mutex, nullptr);
-    EXPECT_EQ(WaitFromOtherThread(mutex, 0, false), DWORD(WAIT_TIMEOUT));
-    EXPECT_TRUE(ReleaseMutex(mutex));
-    EXPECT_EQ(WaitFromOtherThread(mutex, 0, true), WAIT_OBJECT_0);
-    EXPECT_TRUE(CloseHandle(mutex));
-}
-
-TEST(KernelMutex, ClosedHandleIsRefused) {
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, nullptr);
-    ASSERT_TRUE(CloseHandle(mutex));
-    // A handle value that was never issued, rather than the closed one,
-    // which Windows may hand out again.
+TEST(KernelMutex, UnknownHandleIsRefused) {
+    // A value never issued, rather than a closed one, which Windows may reuse.
     HANDLE bogus = reinterpret_cast<HANDLE>(static_cast<uintptr_t>(0x12345670));
     SetLastError(0);
     EXPECT_FALSE(CloseHandle(bogus));

@@ -1,4 +1,4 @@
-// Module, command line, file attributes and the last error.
+// Module, file attributes and the last error.
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>
@@ -27,26 +27,22 @@ TEST(Kernel, ShortBufferTruncatesAndTerminates) {
     EXPECT_EQ(buffer[5], L'x');
 }
 
-TEST(Kernel, FileAttributesOfFolderAndMissingPaths) {
+TEST(Kernel, MissingFilesAndModulesAreTold) {
     const std::wstring path = OwnPath();
     const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
     const DWORD attributes = GetFileAttributesW(folder.c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
     EXPECT_NE(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
-
-    SetLastError(0);
-    EXPECT_EQ(GetFileAttributesW((folder + L"/no-such-file").c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_FILE_NOT_FOUND));
-    SetLastError(0);
-    EXPECT_EQ(GetFileAttributesW((folder + L"/no-such-folder/file").c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_PATH_NOT_FOUND));
-    // Wildcards never name a file.
-    SetLastError(0);
-    EXPECT_EQ(GetFileAttributesW((folder + L"/*").c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_NAME));
-}
-
-TEST(Kernel, OnlyTheProgramItselfIsAModule) {
+    const struct { const wchar_t* name; DWORD error; } missing[] = {
+        {L"/no-such-file", ERROR_FILE_NOT_FOUND},
+        {L"/no-such-folder/file", ERROR_PATH_NOT_FOUND},
+        {L"/*", ERROR_INVALID_NAME},
+    };
+    for (const auto& m : missing) {
+        SetLastError(0);
+        EXPECT_EQ(GetFileAttributesW((folder + m.name).c_str()), INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(GetLastError(), m.error);
+    }
     SetLastError(0);
     EXPECT_EQ(GetModuleHandleW(L"no-such-module.dll"), nullptr);
     EXPECT_EQ(GetLastError(), DWORD(ERROR_MOD_NOT_FOUND));

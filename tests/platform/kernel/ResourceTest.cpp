@@ -8,32 +8,21 @@
 
 namespace {
 
-struct Picture {
-    int id;
-    unsigned width;
-    unsigned height;
-};
-
-constexpr Picture kPictures[] = {
-    {180, 50, 170}, {181, 50, 170}, {182, 50, 170}, {183, 73, 517}, {184, 73, 517}, {185, 256, 22},
-};
-
 unsigned BigEndian32(const unsigned char* p) { return (p[0] << 24) | (p[1] << 16) | (p[2] << 8) | p[3]; }
 
 TEST(Resource, PicturesArePngWithAlphaOfTheirSizes) {
+    const struct { int id; unsigned width, height; } pictures[] = {
+        {180, 50, 170}, {181, 50, 170}, {182, 50, 170}, {183, 73, 517}, {184, 73, 517}, {185, 256, 22},
+    };
     HMODULE module = GetModuleHandleW(nullptr);
-    for (const Picture& picture : kPictures) {
+    for (const auto& picture : pictures) {
         SCOPED_TRACE(picture.id);
         HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(picture.id), L"BIN");
         ASSERT_NE(resource, nullptr);
-        const DWORD size = SizeofResource(module, resource);
-        HGLOBAL loaded = LoadResource(module, resource);
-        ASSERT_NE(loaded, nullptr);
-        const auto* data = static_cast<const unsigned char*>(LockResource(loaded));
+        const auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(module, resource)));
         ASSERT_NE(data, nullptr);
-        ASSERT_GT(size, 33u);
-        EXPECT_EQ(std::memcmp(data, "\x89PNG\r\n\x1a\n", 8), 0);
-        EXPECT_EQ(std::memcmp(data + 12, "IHDR", 4), 0);
+        ASSERT_GT(SizeofResource(module, resource), 33u);
+        EXPECT_EQ(std::memcmp(data, "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16), 0);
         EXPECT_EQ(BigEndian32(data + 16), picture.width);
         EXPECT_EQ(BigEndian32(data + 20), picture.height);
         EXPECT_EQ(data[24], 8);  // bits per channel
@@ -51,19 +40,18 @@ TEST(Resource, NamesAndTypesMatchAsWindowsMatchesThem) {
     EXPECT_EQ(FindResourceW(module, MAKEINTRESOURCEW(183), L"bin"), byNumber);
     EXPECT_EQ(FindResourceW(module, L"#183", L"Bin"), byNumber);
     EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(102), RT_GROUP_ICON), nullptr);
-    EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), RT_VERSION), nullptr);
     EXPECT_NE(FindResourceW(module, L"#1", L"#16"), nullptr);
-}
 
-TEST(Resource, MissingTypeAndMissingNameAreTold) {
-    HMODULE module = GetModuleHandleW(nullptr);
-    SetLastError(0);
-    EXPECT_EQ(FindResourceW(module, MAKEINTRESOURCEW(179), L"BIN"), nullptr);
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_RESOURCE_NAME_NOT_FOUND));
-    SetLastError(0);
-    EXPECT_EQ(FindResourceW(module, MAKEINTRESOURCEW(180), L"BINX"), nullptr);
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_RESOURCE_TYPE_NOT_FOUND));
-    EXPECT_EQ(FindResourceW(module, L"CANDLE", L"BIN"), nullptr);
+    const struct { LPCWSTR name, type; DWORD error; } missing[] = {
+        {MAKEINTRESOURCEW(179), L"BIN", ERROR_RESOURCE_NAME_NOT_FOUND},
+        {MAKEINTRESOURCEW(180), L"BINX", ERROR_RESOURCE_TYPE_NOT_FOUND},
+        {L"CANDLE", L"BIN", ERROR_RESOURCE_NAME_NOT_FOUND},
+    };
+    for (const auto& m : missing) {
+        SetLastError(0);
+        EXPECT_EQ(FindResourceW(module, m.name, m.type), nullptr);
+        EXPECT_EQ(GetLastError(), m.error);
+    }
 }
 
 TEST(Resource, IconLoadsAndIsShared) {

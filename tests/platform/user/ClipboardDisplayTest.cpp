@@ -11,38 +11,29 @@ namespace {
 
 const std::wstring& DisplayText() { return platform::HeadlessBackend::Instance().ClipboardText(); }
 
-TEST(ClipboardDisplay, TextReachesTheDisplayAndEmptyingClearsIt)
+HGLOBAL Block(const wchar_t* text, size_t bytes)
 {
-    const wchar_t text[] = L"像距 v = 15.00 cm";
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, sizeof text);
-    std::memcpy(GlobalLock(memory), text, sizeof text);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text, bytes);
     GlobalUnlock(memory);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    ASSERT_TRUE(EmptyClipboard());
-    ASSERT_EQ(SetClipboardData(CF_UNICODETEXT, memory), memory);
-    EXPECT_EQ(DisplayText(), text);
-    ASSERT_TRUE(CloseClipboard());
-
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EXPECT_TRUE(EmptyClipboard());
-    EXPECT_EQ(DisplayText(), L"");
-    EXPECT_TRUE(CloseClipboard());
+    return memory;
 }
 
-TEST(ClipboardDisplay, BlockWithoutTerminatorGivesOnlyWhatFits)
+TEST(ClipboardDisplay, TextReachesTheDisplayAndEmptyingClearsIt)
 {
-    // Sized for two-byte characters, as code written for Windows might do:
-    // the clipboard takes the characters that fit and stops there.
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 3 * sizeof(wchar_t));
-    auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
-    chars[0] = L'a';
-    chars[1] = L'b';
-    chars[2] = L'c';
-    GlobalUnlock(memory);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, memory), memory);
-    EXPECT_EQ(DisplayText(), L"abc");
-    EXPECT_TRUE(CloseClipboard());
+    // The second block is sized for two-byte characters, as code written for
+    // Windows might do, and has no terminator: only what fits is taken.
+    const wchar_t text[] = L"像距 v = 15.00 cm";
+    const struct { HGLOBAL block; const wchar_t* expected; } cases[] = {
+        {Block(text, sizeof text), text}, {Block(L"abcd", 3 * sizeof(wchar_t)), L"abc"}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, c.block), c.block);
+        EXPECT_EQ(DisplayText(), c.expected);
+        EXPECT_TRUE(EmptyClipboard());
+        EXPECT_EQ(DisplayText(), L"");
+        EXPECT_TRUE(CloseClipboard());
+    }
 }
 
 TEST(ClipboardDisplay, RefusesWhatItCannotOwn)

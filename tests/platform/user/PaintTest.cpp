@@ -8,6 +8,14 @@
 
 namespace {
 
+constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255), kBlack = 0;
+
+struct Pixel {
+    HWND* window;
+    int x, y;
+    COLORREF colour;
+};
+
 class Painting : public ::testing::Test {
 protected:
     void SetUp() override
@@ -19,9 +27,8 @@ protected:
             painted.push_back(hwnd);
             paintRects.push_back(ps.rcPaint);
             erase.push_back(ps.fErase != FALSE);
-            auto colour = colours.find(hwnd);
-            if (dc && colour != colours.end()) {
-                HBRUSH brush = CreateSolidBrush(colour->second);
+            if (dc && colours.count(hwnd)) {
+                HBRUSH brush = CreateSolidBrush(colours[hwnd]);
                 RECT client;
                 GetClientRect(hwnd, &client);
                 FillRect(dc, &client, brush);  // more than asked: the DC must clip
@@ -31,6 +38,8 @@ protected:
             *r = 0;
             return true;
         });
+        top = testwin::CreateTopLevel(100, 100, 200, 150);
+        child = testwin::CreateChild(top, 20, 30, 40, 50);
     }
     void TearDown() override { testwin::Reset(); }
 
@@ -41,64 +50,61 @@ protected:
         paintRects.clear();
         erase.clear();
     }
+    void ExpectPixels(std::initializer_list<Pixel> pixels)
+    {
+        for (const Pixel& p : pixels)
+            EXPECT_EQ(kytest::ReadPixel(*p.window, p.x, p.y), p.colour) << p.x << "," << p.y;
+    }
 
+    HWND top = nullptr, child = nullptr;
     std::vector<HWND> painted;
     std::vector<RECT> paintRects;
     std::vector<bool> erase;
     std::map<HWND, COLORREF> colours;
 };
 
-bool Same(const RECT& a, const RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 TEST_F(Painting, InvalidationsAccumulateIntoOnePaint)
 {
-    HWND hwnd = testwin::CreateTopLevel();
+    DestroyWindow(child);
     Settle();
     RECT a{10, 10, 20, 20}, b{30, 35, 40, 45};
-    InvalidateRect(hwnd, &a, FALSE);
-    InvalidateRect(hwnd, &b, FALSE);
+    InvalidateRect(top, &a, FALSE);
+    InvalidateRect(top, &b, FALSE);
     kytest::PumpUntilIdle();
     ASSERT_EQ(painted.size(), 1u);
-    EXPECT_TRUE(Same(paintRects[0], RECT{10, 10, 40, 45}));
+    const RECT& u = paintRects[0];
+    EXPECT_EQ(std::vector<LONG>({u.left, u.top, u.right, u.bottom}), std::vector<LONG>({10, 10, 40, 45}));
     EXPECT_FALSE(erase[0]);
 
+    Settle();  // erasing without a background brush is left to the window
+    InvalidateRect(top, nullptr, TRUE);
+    kytest::PumpUntilIdle();
+    ASSERT_EQ(erase.size(), 1u);
+    EXPECT_TRUE(erase[0]);
+
     Settle();
-    InvalidateRect(hwnd, nullptr, TRUE);
-    ValidateRect(hwnd, nullptr);
+    InvalidateRect(top, nullptr, TRUE);
+    ValidateRect(top, nullptr);
     kytest::PumpUntilIdle();
     EXPECT_TRUE(painted.empty());
 }
 
-TEST_F(Painting, ErasingWithoutABackgroundBrushIsLeftToTheWindow)
-{
-    HWND hwnd = testwin::CreateTopLevel();
-    Settle();
-    InvalidateRect(hwnd, nullptr, TRUE);
-    kytest::PumpUntilIdle();
-    ASSERT_EQ(erase.size(), 1u);
-    EXPECT_TRUE(erase[0]);
-}
-
 TEST_F(Painting, UpdateWindowPaintsAtOnce)
 {
-    HWND hwnd = testwin::CreateTopLevel();
+    DestroyWindow(child);
     Settle();
-    InvalidateRect(hwnd, nullptr, FALSE);
-    EXPECT_TRUE(UpdateWindow(hwnd));
+    InvalidateRect(top, nullptr, FALSE);
+    EXPECT_TRUE(UpdateWindow(top));
     EXPECT_EQ(painted.size(), 1u);
     RECT update;
-    EXPECT_FALSE(GetUpdateRect(hwnd, &update, FALSE));
+    EXPECT_FALSE(GetUpdateRect(top, &update, FALSE));
     kytest::PumpUntilIdle();
     EXPECT_EQ(painted.size(), 1u);
 }
 
 TEST_F(Painting, HiddenWindowsAreNotPainted)
 {
-    HWND top = testwin::CreateTopLevel();
-    HWND child = testwin::CreateChild(top, 10, 10, 50, 50, 0, WS_CHILD);
+    ShowWindow(child, SW_HIDE);
     Settle();
     InvalidateRect(child, nullptr, TRUE);
     kytest::PumpUntilIdle();
@@ -110,56 +116,41 @@ TEST_F(Painting, HiddenWindowsAreNotPainted)
 
 TEST_F(Painting, ParentPaintsFirstAndChildrenPaintOverIt)
 {
-    HWND top = testwin::CreateTopLevel(100, 100, 200, 150);
-    HWND child = testwin::CreateChild(top, 20, 30, 40, 50);
-    colours[top] = RGB(255, 0, 0);
-    colours[child] = RGB(0, 0, 255);
+    colours[top] = kRed;
+    colours[child] = kBlue;
     Settle();
     InvalidateRect(top, nullptr, TRUE);
     kytest::PumpUntilIdle();
     EXPECT_EQ(painted, (std::vector<HWND>{top, child}));
-    EXPECT_EQ(kytest::ReadPixel(top, 5, 5), RGB(255, 0, 0));
-    EXPECT_EQ(kytest::ReadPixel(top, 25, 35), RGB(0, 0, 255));
-    EXPECT_EQ(kytest::ReadPixel(child, 0, 0), RGB(0, 0, 255));
-    EXPECT_EQ(kytest::ReadPixel(child, 39, 49), RGB(0, 0, 255));
-    EXPECT_EQ(kytest::ReadPixel(top, 60, 80), RGB(255, 0, 0));
+    ExpectPixels({{&top, 5, 5, kRed}, {&top, 25, 35, kBlue}, {&child, 0, 0, kBlue}, {&child, 39, 49, kBlue},
+                  {&top, 60, 80, kRed}});
 }
 
 TEST_F(Painting, PaintDcIsClippedToTheUpdateRectangle)
 {
-    HWND hwnd = testwin::CreateTopLevel(100, 100, 200, 150);
-    colours[hwnd] = RGB(255, 255, 255);
-    InvalidateRect(hwnd, nullptr, TRUE);
+    DestroyWindow(child);
+    colours[top] = kWhite;
+    InvalidateRect(top, nullptr, TRUE);
     Settle();
-    colours[hwnd] = RGB(0, 128, 0);
+    colours[top] = kBlack;
     RECT small{50, 60, 70, 80};
-    InvalidateRect(hwnd, &small, FALSE);
+    InvalidateRect(top, &small, FALSE);
     kytest::PumpUntilIdle();
-    EXPECT_EQ(kytest::ReadPixel(hwnd, 50, 60), RGB(0, 128, 0));
-    EXPECT_EQ(kytest::ReadPixel(hwnd, 69, 79), RGB(0, 128, 0));
-    EXPECT_EQ(kytest::ReadPixel(hwnd, 70, 79), RGB(255, 255, 255));
-    EXPECT_EQ(kytest::ReadPixel(hwnd, 49, 60), RGB(255, 255, 255));
-    EXPECT_EQ(kytest::ReadPixel(hwnd, 10, 10), RGB(255, 255, 255));
+    ExpectPixels({{&top, 50, 60, kBlack}, {&top, 69, 79, kBlack}, {&top, 70, 79, kWhite}, {&top, 49, 60, kWhite},
+                  {&top, 10, 10, kWhite}});
 }
 
 TEST_F(Painting, WindowDcDrawsAtTheChildsPlace)
 {
-    HWND top = testwin::CreateTopLevel(100, 100, 200, 150);
-    HWND child = testwin::CreateChild(top, 20, 30, 40, 50);
-    colours[top] = RGB(255, 255, 255);
+    colours[top] = kWhite;
     InvalidateRect(top, nullptr, TRUE);
     Settle();
     HDC dc = GetDC(child);
     ASSERT_NE(dc, nullptr);
-    HBRUSH brush = CreateSolidBrush(RGB(0, 0, 0));
     RECT all{-100, -100, 500, 500};
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     EXPECT_EQ(ReleaseDC(child, dc), 1);
-    EXPECT_EQ(kytest::ReadPixel(top, 20, 30), RGB(0, 0, 0));
-    EXPECT_EQ(kytest::ReadPixel(top, 59, 79), RGB(0, 0, 0));
-    EXPECT_EQ(kytest::ReadPixel(top, 19, 30), RGB(255, 255, 255));
-    EXPECT_EQ(kytest::ReadPixel(top, 60, 79), RGB(255, 255, 255));
+    ExpectPixels({{&top, 20, 30, kBlack}, {&top, 59, 79, kBlack}, {&top, 19, 30, kWhite}, {&top, 60, 79, kWhite}});
     EXPECT_EQ(GetDC(reinterpret_cast<HWND>(static_cast<uintptr_t>(0x7FFF0))), nullptr);
 }
 

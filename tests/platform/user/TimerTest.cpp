@@ -8,77 +8,58 @@ namespace {
 
 class Timers : public ::testing::Test {
 protected:
+    void SetUp() override
+    {
+        hwnd = testwin::CreateTopLevel();
+        kytest::PumpUntilIdle();
+        testwin::ClearLog();
+    }
     void TearDown() override { testwin::Reset(); }
+    int Fired(WPARAM id)
+    {
+        int n = 0;
+        for (auto& e : testwin::EntriesOf(WM_TIMER, hwnd)) n += e.wParam == id;
+        return n;
+    }
+
+    HWND hwnd = nullptr;
 };
 
-int TimerCount(HWND hwnd, WPARAM id)
+TEST_F(Timers, SameIdReplacesThePeriodAndKilledTimersStop)
 {
-    int n = 0;
-    for (auto& e : testwin::EntriesOf(WM_TIMER, hwnd))
-        if (e.wParam == id) ++n;
-    return n;
-}
-
-TEST_F(Timers, SameIdReplacesThePeriod)
-{
-    HWND hwnd = testwin::CreateTopLevel();
-    kytest::PumpUntilIdle();
-    testwin::ClearLog();
     EXPECT_EQ(SetTimer(hwnd, 2, 100, nullptr), 2u);
     EXPECT_EQ(SetTimer(hwnd, 2, 200, nullptr), 2u);
     kytest::AdvanceClock(150);
-    EXPECT_EQ(TimerCount(hwnd, 2), 0);
+    EXPECT_EQ(Fired(2), 0);
     kytest::AdvanceClock(150);
-    EXPECT_EQ(TimerCount(hwnd, 2), 1);
+    EXPECT_EQ(Fired(2), 1);
     EXPECT_TRUE(KillTimer(hwnd, 2));
     EXPECT_FALSE(KillTimer(hwnd, 2));
-}
+    kytest::AdvanceClock(400);
+    EXPECT_EQ(Fired(2), 1);
 
-TEST_F(Timers, AtMostOneMessageIsPendingPerTimer)
-{
-    HWND hwnd = testwin::CreateTopLevel();
-    kytest::PumpUntilIdle();
-    testwin::ClearLog();
-    SetTimer(hwnd, 3, 20, nullptr);
+    SetTimer(hwnd, 3, 20, nullptr);  // at most one message pending per timer
     kytest::LetTimePass(200);
     kytest::PumpUntilIdle();
-    EXPECT_EQ(TimerCount(hwnd, 3), 1);
-    KillTimer(hwnd, 3);
-}
-
-TEST_F(Timers, KilledTimerStopsAndDestroyedWindowTakesItsTimers)
-{
-    HWND hwnd = testwin::CreateTopLevel();
-    kytest::PumpUntilIdle();
-    testwin::ClearLog();
-    SetTimer(hwnd, 4, 50, nullptr);
-    kytest::AdvanceClock(120);
-    int fired = TimerCount(hwnd, 4);
-    EXPECT_GE(fired, 1);
-    KillTimer(hwnd, 4);
-    kytest::AdvanceClock(120);
-    EXPECT_EQ(TimerCount(hwnd, 4), fired);
+    EXPECT_EQ(Fired(3), 1);
 
     SetTimer(hwnd, 5, 50, nullptr);
     DestroyWindow(hwnd);
     kytest::AdvanceClock(120);
-    EXPECT_EQ(TimerCount(hwnd, 5), 0);
+    EXPECT_EQ(Fired(5), 0);
 }
 
 TEST_F(Timers, ManualClockRunsAnExactSchedule)
 {
     if (!kytest::HasManualClock()) GTEST_SKIP() << "real time: the number of periods in a span is not exact";
-    HWND hwnd = testwin::CreateTopLevel();
-    kytest::PumpUntilIdle();
-    testwin::ClearLog();
     SetTimer(hwnd, 6, 100, nullptr);
     kytest::AdvanceClock(1000);
-    EXPECT_EQ(TimerCount(hwnd, 6), 10);
+    EXPECT_EQ(Fired(6), 10);
     SetTimer(hwnd, 7, 1, nullptr);  // raised to the 10 ms minimum
     kytest::AdvanceClock(9);
-    EXPECT_EQ(TimerCount(hwnd, 7), 0);
+    EXPECT_EQ(Fired(7), 0);
     kytest::AdvanceClock(1);
-    EXPECT_EQ(TimerCount(hwnd, 7), 1);
+    EXPECT_EQ(Fired(7), 1);
 }
 
 }  // namespace

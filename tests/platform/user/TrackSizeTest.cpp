@@ -13,8 +13,7 @@ constexpr POINT kMaxTrack{800, 600};
 
 struct TrackCase {
     DWORD style;
-    SIZE requested;
-    SIZE expected;
+    SIZE requested, expected;
 };
 
 const TrackCase kCases[] = {
@@ -37,11 +36,9 @@ protected:
 TEST_P(TrackSize, MoveWindowKeepsTheSizeWithinTheLimits)
 {
     HWND hwnd = testwin::CreateTopLevel(10, 20, 400, 300, 0, GetParam().style | WS_VISIBLE);
-    ASSERT_NE(hwnd, nullptr);
     kytest::PumpUntilIdle();
     testwin::SetHook([](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
-        if (message != WM_GETMINMAXINFO)
-            return false;
+        if (message != WM_GETMINMAXINFO) return false;
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
         info->ptMinTrackSize = kMinTrack;
         info->ptMaxTrackSize = kMaxTrack;

@@ -1,6 +1,8 @@
 // Keyboard focus and activation.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
@@ -18,20 +20,14 @@ TEST_F(WindowFocus, SetFocusNotifiesTheOldThenTheNewWindow)
     HWND b = testwin::CreateChild(top, 60, 0, 50, 50);
     SetFocus(a);
     kytest::PumpUntilIdle();
-    EXPECT_EQ(GetFocus(), a);
     testwin::ClearLog();
     EXPECT_EQ(SetFocus(b), a);
     EXPECT_EQ(GetFocus(), b);
-    std::vector<testwin::Entry> focus;
+    std::vector<std::tuple<HWND, UINT, WPARAM>> focus;
     for (auto& e : testwin::Log())
-        if (e.message == WM_KILLFOCUS || e.message == WM_SETFOCUS) focus.push_back(e);
-    ASSERT_EQ(focus.size(), 2u);
-    EXPECT_EQ(focus[0].hwnd, a);
-    EXPECT_EQ(focus[0].message, static_cast<UINT>(WM_KILLFOCUS));
-    EXPECT_EQ(focus[0].wParam, reinterpret_cast<WPARAM>(b));
-    EXPECT_EQ(focus[1].hwnd, b);
-    EXPECT_EQ(focus[1].message, static_cast<UINT>(WM_SETFOCUS));
-    EXPECT_EQ(focus[1].wParam, reinterpret_cast<WPARAM>(a));
+        if (e.message == WM_KILLFOCUS || e.message == WM_SETFOCUS) focus.emplace_back(e.hwnd, e.message, e.wParam);
+    EXPECT_EQ(focus, (std::vector<std::tuple<HWND, UINT, WPARAM>>{{a, WM_KILLFOCUS, reinterpret_cast<WPARAM>(b)},
+                                                                   {b, WM_SETFOCUS, reinterpret_cast<WPARAM>(a)}}));
 }
 
 TEST_F(WindowFocus, ShowingATopLevelWindowActivatesAndFocusesIt)
@@ -47,7 +43,7 @@ TEST_F(WindowFocus, ShowingATopLevelWindowActivatesAndFocusesIt)
     EXPECT_NE(LOWORD(activations.back().wParam), WA_INACTIVE);
 }
 
-TEST_F(WindowFocus, DisabledWindowCannotTakeTheFocus)
+TEST_F(WindowFocus, DisabledHiddenAndDestroyedWindowsLoseOrRefuseTheFocus)
 {
     HWND top = testwin::CreateTopLevel();
     HWND child = testwin::CreateChild(top, 0, 0, 50, 50);
@@ -55,15 +51,11 @@ TEST_F(WindowFocus, DisabledWindowCannotTakeTheFocus)
     EnableWindow(child, FALSE);
     EXPECT_EQ(SetFocus(child), nullptr);
     EXPECT_EQ(GetFocus(), top);
-}
-
-TEST_F(WindowFocus, HidingTheFocusWindowGivesTheFocusToItsParent)
-{
-    HWND top = testwin::CreateTopLevel();
-    HWND child = testwin::CreateChild(top, 0, 0, 50, 50);
+    EnableWindow(child, TRUE);
     SetFocus(child);
     ShowWindow(child, SW_HIDE);
     EXPECT_EQ(GetFocus(), top);
+    ShowWindow(child, SW_SHOWNORMAL);
     SetFocus(child);
     DestroyWindow(child);
     EXPECT_NE(GetFocus(), child);
