@@ -25,10 +25,13 @@ TEST_F(NativeWindowLimit, AWindowManagerResizeBelowTheMinimumIsUndone)
         return true;
     });
     kytest::PumpUntilIdle();
-    const struct { SIZE fromDisplay, expected; } cases[] = {
-        {{249, 149}, {250, 150}}, {{250, 150}, {250, 150}}, {{251, 151}, {251, 151}}, {{50, 500}, {250, 500}}};
+    // The last rows squeeze the window while it is maximised.
+    const struct { SIZE fromDisplay, expected; bool maximised; } cases[] = {
+        {{249, 149}, {250, 150}, false}, {{250, 150}, {250, 150}, false}, {{251, 151}, {251, 151}, false},
+        {{50, 500}, {250, 500}, false}, {{50, 500}, {250, 500}, true}, {{251, 151}, {251, 151}, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fromDisplay.cx);
+        if (c.maximised) ShowWindow(hwnd, SW_MAXIMIZE);
         platform::input::Resized(hwnd, c.fromDisplay.cx, c.fromDisplay.cy);
         RECT window{};
         GetWindowRect(hwnd, &window);
