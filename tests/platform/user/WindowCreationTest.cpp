@@ -51,6 +51,7 @@ TEST_F(WindowCreation, TopLevelAsksMinMaxFirstAndIsSizedWhenShown)
         EXPECT_EQ(ShowWindow(top, SW_SHOWNORMAL), wasVisible);
         EXPECT_EQ(CountOf(WM_SIZE, top), wasVisible ? 0 : 1);
     }
+    DestroyWindow(top);
 }
 
 TEST_F(WindowCreation, RefusedCreationReturnsNullAndLeavesNoWindow)
