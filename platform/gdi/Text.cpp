@@ -7,6 +7,7 @@
 #include <pango/pangocairo.h>
 
 #include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -51,7 +52,10 @@ void DrawLine(DeviceContext* dc, int x, int y, const std::wstring& text, const R
     FontFace& face = FaceOf(dc);
     PangoLayout* layout = face.Layout(text);
     if (dc->backMode == OPAQUE) {
-        FillSharp(dc, {x, y, x + WidthOf(face, text), y + face.metrics.tmHeight}, dc->backColour, clip);
+        // In 64 bits and held to the int range: a cell near its end must not overflow.
+        const auto far = [](int64_t v) { return LONG(std::clamp<int64_t>(v, INT_MIN, INT_MAX)); };
+        FillSharp(dc, {x, y, far(int64_t(x) + WidthOf(face, text)), far(int64_t(y) + face.metrics.tmHeight)},
+                  dc->backColour, clip);
     }
     cairo_t* cr = dc->BeginCairo(clip);
     SetColour(cr, dc->textColour);

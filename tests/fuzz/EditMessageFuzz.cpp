@@ -94,7 +94,7 @@ void Check(HWND edit, bool mayExceed, std::size_t& length)
 // Input: the style byte (ES_NUMBER or not), then messages.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static HWND parent = CreateParent();
+    HWND parent = CreateParent();
     FuzzBytes bytes(data, size);
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | (bytes.Take<std::uint8_t>() % 2 ? ES_NUMBER : 0);
     HWND edit = CreateWindowExW(0, L"edit", L"", style, 10, 10, 60, 23, parent, nullptr, nullptr, nullptr);
@@ -103,6 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (!bytes.Empty())
         Check(edit, SendOne(edit, bytes), length);
     DestroyWindow(edit);
+    DestroyWindow(parent);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&message);

@@ -12,12 +12,12 @@ constexpr std::uint16_t kGroupIcon = 14;
 constexpr std::uint16_t kIcon = 3;
 
 // The table is registered once; each input rewrites where its entries point.
-kyplatform::ResourceEntry entries[] = {
+platform::kernel::ResourceEntry entries[] = {
     {nullptr, kGroupIcon, nullptr, 1, nullptr, 0},
     {nullptr, kIcon, nullptr, 1, nullptr, 0},
     {nullptr, kIcon, nullptr, 2, nullptr, 0},
 };
-const bool registered = kyplatform::RegisterResources(entries, std::size(entries));
+const bool registered = platform::kernel::RegisterResources(entries, std::size(entries));
 
 }  // namespace
 
@@ -26,12 +26,12 @@ const bool registered = kyplatform::RegisterResources(entries, std::size(entries
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     kyfuzz::FuzzBytes bytes(data, size);
-    for (kyplatform::ResourceEntry& entry : entries) {
+    for (platform::kernel::ResourceEntry& entry : entries) {
         const auto length = bytes.Take<std::uint16_t>();
         entry.data = bytes.Here();
         entry.size = static_cast<std::uint32_t>(bytes.Skip(length));
     }
-    for (const kyplatform::IconImage& image : kyplatform::LoadIconImages(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)))
+    for (const platform::user::IconImage& image : platform::user::LoadIconImages(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)))
         if (!registered || image.width <= 0 || image.height <= 0 ||
             image.pixels.size() != std::size_t(image.width) * std::size_t(image.height))
             std::abort();

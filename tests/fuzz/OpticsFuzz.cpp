@@ -23,6 +23,11 @@ public:
         // WM_SIZE carries 16-bit sizes.
         this->clientWidth = bytes.Take<std::uint16_t>();
         this->clientHeight = bytes.Take<std::uint16_t>();
+        // The model is defined where the controls can take it: a focal length
+        // in [3, 50] and the candle at -0.5 or further left.
+        if (!(this->focalLength >= 3.0f && this->focalLength <= 50.0f && this->objectX <= -0.5f &&
+              std::isfinite(this->objectX)))
+            return;
         this->Recompute();
         if (InRange() && this->hasImage && !(std::isfinite(this->imageX) && std::isfinite(this->imageHeight)))
             std::abort();
@@ -41,8 +46,7 @@ public:
 private:
     bool InRange() const
     {
-        return this->focalLength >= 3.0f && this->focalLength <= 50.0f && this->scale >= 6.0f &&
-               this->scale <= 30.0f && this->objectX >= -1.0e4f && this->objectX <= -0.5f;
+        return this->scale >= 6.0f && this->scale <= 30.0f && this->objectX >= -1.0e4f;
     }
 };
 
