@@ -369,7 +369,9 @@ void EditControl::Paint()
         size_t first = static_cast<size_t>(std::upper_bound(edges.begin(), edges.end(), scrollX_) - edges.begin());
         first = first > 0 ? first - 1 : 0;
         size_t last = static_cast<size_t>(std::lower_bound(edges.begin(), edges.end(), scrollX_ + width) - edges.begin());
-        last = std::min(last, text.size());
+        // A box narrower than nothing, or scrolled past the text, shows no run.
+        first = std::min(first, text.size());
+        last = std::max(std::min(last, text.size()), first);
         size_t selStart = std::clamp(text_.SelectionStart(), first, last);
         size_t selEnd = std::clamp(text_.SelectionEnd(), first, last);
         if (!focused_ && !(style & ES_NOHIDESEL)) selStart = selEnd = last;
