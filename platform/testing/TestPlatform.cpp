@@ -40,10 +40,6 @@ HWND ToTopLevel(HWND window, int* x, int* y)
     return top->handle;
 }
 
-// A loop that keeps painting or posting forever is a fault in the test
-// subject; stop rather than hang.
-constexpr int kMaxMessagesPerPump = 100000;
-
 }  // namespace
 
 bool HasManualClock() { return clockInstalled; }
@@ -64,19 +60,6 @@ void AdvanceClock(unsigned milliseconds)
 }
 
 void LetTimePass(unsigned milliseconds) { manualClock().Advance(milliseconds); }
-
-void PumpUntilIdle()
-{
-    MSG msg;
-    for (int i = 0; i < kMaxMessagesPerPump && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 void MovePointer(HWND window, int x, int y)
 {

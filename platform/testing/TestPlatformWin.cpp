@@ -12,8 +12,6 @@ namespace {
 // Buttons and modifier keys as the injected input left them, for MK_ flags.
 std::array<bool, 256> keysDown;
 
-constexpr int kMaxMessagesPerPump = 100000;
-
 WPARAM MouseFlags()
 {
     WPARAM flags = 0;
@@ -82,19 +80,6 @@ void PostKey(UINT vk, bool down)
 bool HasManualClock() { return false; }
 
 void LetTimePass(unsigned milliseconds) { Sleep(milliseconds); }
-
-void PumpUntilIdle()
-{
-    MSG msg;
-    for (int i = 0; i < kMaxMessagesPerPump && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 void AdvanceClock(unsigned milliseconds)
 {
