@@ -136,20 +136,4 @@ void ButtonControl::Paint()
     EndPaint(hwnd_, &ps);
 }
 
-LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(new ButtonControl(hwnd)));
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    ButtonControl* button = StateOf<ButtonControl>(hwnd);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, 0, 0);
-        delete button;
-        return 0;
-    }
-    if (!button) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return button->HandleMessage(message, wParam, lParam);
-}
-
 }  // namespace platform::controls

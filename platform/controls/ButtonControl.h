@@ -1,4 +1,4 @@
-// The push button of class "button": one object per window, driven by ButtonProc.
+// The push button of class "button": one object per window, driven by ControlProc.
 #pragma once
 
 #include "platform/win32.h"

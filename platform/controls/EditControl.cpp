@@ -22,6 +22,12 @@ LRESULT EditControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const int x = GET_X_LPARAM(lParam);
     switch (message) {
+    case WM_NCCREATE: {
+        // The edit keeps its own text, so the window's title is never set.
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        text_.SetText(cs && cs->lpszName ? cs->lpszName : L"");
+        return TRUE;
+    }
     case WM_SETTEXT: SetText(reinterpret_cast<LPCWSTR>(lParam)); return TRUE;
     case WM_GETTEXT: {
         auto* buffer = reinterpret_cast<LPWSTR>(lParam);
@@ -80,8 +86,6 @@ void EditControl::SetText(LPCWSTR text)
     scrollX_ = 0;
     Changed();
 }
-
-void EditControl::SetInitialText(LPCWSTR text) { text_.SetText(text ? text : L""); }
 
 void EditControl::TypeCharacter(wchar_t c)
 {
@@ -397,25 +401,6 @@ void EditControl::Paint()
             FillSolid(dc, RECT{x, area.top, x + 1, std::min<int>(area.top + LineHeight(), area.bottom)}, colour::kText);
     }
     EndPaint(hwnd_, &ps);
-}
-
-LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* edit = new EditControl(hwnd);
-        SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(edit));
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        edit->SetInitialText(cs ? cs->lpszName : nullptr);
-        return TRUE;
-    }
-    EditControl* edit = StateOf<EditControl>(hwnd);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, 0, 0);
-        delete edit;
-        return 0;
-    }
-    if (!edit) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return edit->HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace platform::controls

@@ -1,4 +1,4 @@
-// The single-line "edit" control: one object per window, driven by EditProc.
+// The single-line "edit" control: one object per window, driven by ControlProc.
 #pragma once
 
 #include <unordered_map>
@@ -14,7 +14,6 @@ public:
     explicit EditControl(HWND hwnd) : hwnd_(hwnd) {}
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // The creation text, set without notifying anyone.
-    void SetInitialText(LPCWSTR text);
 
 private:
     // Editing; each ends with the notifications and the redraw.

@@ -281,20 +281,4 @@ void ScrollBarControl::Paint()
     EndPaint(hwnd_, &ps);
 }
 
-LRESULT CALLBACK ScrollBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(new ScrollBarControl(hwnd)));
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    ScrollBarControl* bar = StateOf<ScrollBarControl>(hwnd);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, 0, 0);
-        delete bar;
-        return 0;
-    }
-    if (!bar) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return bar->HandleMessage(message, wParam, lParam);
-}
-
 }  // namespace platform::controls

@@ -1,5 +1,5 @@
 // The "ScrollBar" control (SBS_HORZ or SBS_VERT): one object per window,
-// driven by ScrollBarProc. It only reports what the user asks for; the
+// driven by ControlProc. It only reports what the user asks for; the
 // parent decides the new position and sets it back.
 #pragma once
 
