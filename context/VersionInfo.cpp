@@ -45,13 +45,13 @@ static_assert(sizeof(VS_FIXEDFILEINFO) == kFixedInfoSize);
 class RecordBounds {
 public:
     RecordBounds(const void* record, std::size_t size)
-        : begin_(reinterpret_cast<std::uintptr_t>(record)), end_(begin_ + size) {}
+        : begin(reinterpret_cast<std::uintptr_t>(record)), end(begin + size) {}
 
     // Bytes that may be read at p; 0 when p lies outside the buffer.
     std::size_t BytesFrom(const void* p) const
     {
         const auto at = reinterpret_cast<std::uintptr_t>(p);
-        return (at >= begin_ && at < end_) ? end_ - at : 0;
+        return (at >= begin && at < end) ? end - at : 0;
     }
 
     // The zero-terminated text at p, stopped at the end of the buffer.
@@ -65,8 +65,8 @@ public:
     }
 
 private:
-    std::uintptr_t begin_;
-    std::uintptr_t end_;
+    std::uintptr_t begin;
+    std::uintptr_t end;
 };
 
 void ReadStrings(const void* record, const RecordBounds& bounds, VersionStrings& table)

@@ -6,21 +6,21 @@ BrushCache& BrushCache::Instance()
     return cache;
 }
 
-BrushCache::BrushCache(IdGenerator& ids) : brushes_(ids, decltype(brushes_)::IdTaken::BeforeCreation) {}
+BrushCache::BrushCache(IdGenerator& ids) : brushes(ids, decltype(brushes)::IdTaken::BeforeCreation) {}
 
 int32_t BrushCache::Acquire(COLORREF colour)
 {
-    return brushes_.Acquire(colour, [&] { return CreateSolidBrush(colour); });
+    return brushes.Acquire(colour, [&] { return CreateSolidBrush(colour); });
 }
 
 bool BrushCache::Release(int32_t id)
 {
-    return brushes_.Release(id);
+    return brushes.Release(id);
 }
 
 HBRUSH BrushCache::Handle(int32_t id) const
 {
-    return brushes_.Find(id);
+    return brushes.Find(id);
 }
 
 int32_t AcquireBrush(COLORREF colour)

@@ -20,10 +20,10 @@ public:
     int32_t Acquire(COLORREF colour);
     bool Release(int32_t id);
     HBRUSH Handle(int32_t id) const;
-    size_t Size() const { return brushes_.Size(); }
+    size_t Size() const { return brushes.Size(); }
 
 private:
-    SharedObjectCache<COLORREF, HBRUSH, kNoBrush> brushes_;
+    SharedObjectCache<COLORREF, HBRUSH, kNoBrush> brushes;
 };
 
 int32_t AcquireBrush(COLORREF colour);

@@ -32,7 +32,7 @@ FontCache& FontCache::Instance()
     return cache;
 }
 
-FontCache::FontCache(IdGenerator& ids) : fonts_(ids, decltype(fonts_)::IdTaken::AfterCreation) {}
+FontCache::FontCache(IdGenerator& ids) : fonts(ids, decltype(fonts)::IdTaken::AfterCreation) {}
 
 bool FontCache::Description::operator==(const Description& other) const
 {
@@ -46,17 +46,17 @@ int32_t FontCache::Acquire(int height, const wchar_t* face, int weight)
     Description description;
     if (!DescribeFont(height, face, weight, description.logFont))
         return kNoFont;
-    return fonts_.Acquire(description, [&] { return CreateFontIndirectW(&description.logFont); });
+    return fonts.Acquire(description, [&] { return CreateFontIndirectW(&description.logFont); });
 }
 
 bool FontCache::Release(int32_t id)
 {
-    return fonts_.Release(id);
+    return fonts.Release(id);
 }
 
 HFONT FontCache::Handle(int32_t id) const
 {
-    return fonts_.Find(id);
+    return fonts.Find(id);
 }
 
 int32_t AcquireFont(int height, const wchar_t* face)

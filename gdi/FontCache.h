@@ -20,7 +20,7 @@ public:
     int32_t Acquire(int height, const wchar_t* face, int weight);
     bool Release(int32_t id);
     HFONT Handle(int32_t id) const;
-    size_t Size() const { return fonts_.Size(); }
+    size_t Size() const { return fonts.Size(); }
 
 private:
     // Two descriptions are the same font exactly when their bytes are equal.
@@ -29,7 +29,7 @@ private:
         bool operator==(const Description& other) const;
     };
 
-    SharedObjectCache<Description, HFONT, kNoFont> fonts_;
+    SharedObjectCache<Description, HFONT, kNoFont> fonts;
 };
 
 int32_t AcquireFont(int height, const wchar_t* face);

@@ -8,10 +8,10 @@ IdGenerator& IdGenerator::Instance()
 
 int32_t IdGenerator::Next()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (nextId_ >= idLimit_ || nextId_ < 1)
-        nextId_ = 1;
-    return nextId_++;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (nextId >= idLimit || nextId < 1)
+        nextId = 1;
+    return nextId++;
 }
 
 int32_t NextId()

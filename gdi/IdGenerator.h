@@ -12,7 +12,7 @@ public:
     static IdGenerator& Instance();
 
     // `first` lets a test start close to the wrap-around point.
-    explicit IdGenerator(int32_t first = 1) : nextId_(first) {}
+    explicit IdGenerator(int32_t first = 1) : nextId(first) {}
     IdGenerator(const IdGenerator&) = delete;
     IdGenerator& operator=(const IdGenerator&) = delete;
 
@@ -21,9 +21,9 @@ public:
 private:
     // The program has one thread; the lock keeps a second one from ever
     // being handed the same number.
-    std::mutex mutex_;
-    int32_t nextId_;
-    static constexpr int32_t idLimit_ = INT32_MAX;
+    std::mutex mutex;
+    int32_t nextId;
+    static constexpr int32_t idLimit = INT32_MAX;
 };
 
 // The next identifier of the process-wide sequence.

@@ -6,21 +6,21 @@ PenCache& PenCache::Instance()
     return cache;
 }
 
-PenCache::PenCache(IdGenerator& ids) : pens_(ids, decltype(pens_)::IdTaken::BeforeCreation) {}
+PenCache::PenCache(IdGenerator& ids) : pens(ids, decltype(pens)::IdTaken::BeforeCreation) {}
 
 int32_t PenCache::Acquire(COLORREF colour, int style, int width)
 {
-    return pens_.Acquire({colour, style, width}, [&] { return CreatePen(style, width, colour); });
+    return pens.Acquire({colour, style, width}, [&] { return CreatePen(style, width, colour); });
 }
 
 bool PenCache::Release(int32_t id)
 {
-    return pens_.Release(id);
+    return pens.Release(id);
 }
 
 HPEN PenCache::Handle(int32_t id) const
 {
-    return pens_.Find(id);
+    return pens.Find(id);
 }
 
 int32_t AcquirePen(COLORREF colour, int width)

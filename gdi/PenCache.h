@@ -22,7 +22,7 @@ public:
     int32_t Acquire(COLORREF colour, int style, int width);
     bool Release(int32_t id);
     HPEN Handle(int32_t id) const;
-    size_t Size() const { return pens_.Size(); }
+    size_t Size() const { return pens.Size(); }
 
 private:
     struct Description {
@@ -32,7 +32,7 @@ private:
         bool operator==(const Description&) const = default;
     };
 
-    SharedObjectCache<Description, HPEN, kNoPen> pens_;
+    SharedObjectCache<Description, HPEN, kNoPen> pens;
 };
 
 int32_t AcquirePen(COLORREF colour, int width);

@@ -16,10 +16,10 @@ public:
     // brushes take theirs first, so a failed creation spends one.
     enum class IdTaken { BeforeCreation, AfterCreation };
 
-    SharedObjectCache(IdGenerator& ids, IdTaken when) : ids_(ids), when_(when) {}
+    SharedObjectCache(IdGenerator& ids, IdTaken when) : ids(ids), when(when) {}
     ~SharedObjectCache()  // deletes every object still listed, whatever its count
     {
-        for (const Entry& entry : entries_)
+        for (const Entry& entry : entries)
             DeleteObject(entry.handle);
     }
     SharedObjectCache(const SharedObjectCache&) = delete;
@@ -28,18 +28,18 @@ public:
     template <typename Create>
     int32_t Acquire(const Key& key, Create create)
     {
-        for (Entry& entry : entries_) {
+        for (Entry& entry : entries) {
             if (entry.key == key) {
                 ++entry.refCount;
                 return entry.id;
             }
         }
-        const int32_t early = when_ == IdTaken::BeforeCreation ? ids_.Next() : kNone;
+        const int32_t early = when == IdTaken::BeforeCreation ? ids.Next() : kNone;
         const Handle handle = create();
         if (!handle)
             return kNone;
-        const int32_t id = when_ == IdTaken::BeforeCreation ? early : ids_.Next();
-        entries_.push_back({key, handle, id, 1});
+        const int32_t id = when == IdTaken::BeforeCreation ? early : ids.Next();
+        entries.push_back({key, handle, id, 1});
         return id;
     }
 
@@ -47,12 +47,12 @@ public:
     {
         if (id == kNone)
             return false;
-        for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+        for (auto it = entries.begin(); it != entries.end(); ++it) {
             if (it->id != id)
                 continue;
             if (it->refCount == 1) {
                 DeleteObject(it->handle);
-                entries_.erase(it);
+                entries.erase(it);
             } else {
                 --it->refCount;
             }
@@ -65,14 +65,14 @@ public:
     {
         if (id == kNone)
             return nullptr;
-        for (const Entry& entry : entries_) {
+        for (const Entry& entry : entries) {
             if (entry.id == id)
                 return entry.handle;
         }
         return nullptr;
     }
 
-    size_t Size() const { return entries_.size(); }
+    size_t Size() const { return entries.size(); }
 
 private:
     struct Entry {
@@ -82,7 +82,7 @@ private:
         int32_t refCount;
     };
 
-    IdGenerator& ids_;
-    const IdTaken when_;
-    std::vector<Entry> entries_;
+    IdGenerator& ids;
+    const IdTaken when;
+    std::vector<Entry> entries;
 };

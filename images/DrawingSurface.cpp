@@ -2,15 +2,15 @@
 
 DrawingSurface::DrawingSurface(HDC dc)
 {
-    status_ = Gdiplus::DllExports::GdipCreateFromHDC(dc, &graphics_);
-    if (status_ == Gdiplus::Ok && !graphics_)
-        status_ = Gdiplus::GenericError;
-    if (status_ != Gdiplus::Ok)
-        graphics_ = nullptr;
+    status = Gdiplus::DllExports::GdipCreateFromHDC(dc, &graphics);
+    if (status == Gdiplus::Ok && !graphics)
+        status = Gdiplus::GenericError;
+    if (status != Gdiplus::Ok)
+        graphics = nullptr;
 }
 
 DrawingSurface::~DrawingSurface()
 {
-    if (graphics_)
-        Gdiplus::DllExports::GdipDeleteGraphics(graphics_);
+    if (graphics)
+        Gdiplus::DllExports::GdipDeleteGraphics(graphics);
 }

@@ -11,11 +11,11 @@ public:
     DrawingSurface(const DrawingSurface&) = delete;
     DrawingSurface& operator=(const DrawingSurface&) = delete;
 
-    Gdiplus::GpGraphics* Graphics() const { return graphics_; }
-    Gdiplus::GpStatus Status() const { return status_; }
-    void SetStatus(Gdiplus::GpStatus status) { status_ = status; }
+    Gdiplus::GpGraphics* Graphics() const { return graphics; }
+    Gdiplus::GpStatus Status() const { return status; }
+    void SetStatus(Gdiplus::GpStatus value) { status = value; }
 
 private:
-    Gdiplus::GpGraphics* graphics_ = nullptr;
-    Gdiplus::GpStatus status_ = Gdiplus::Ok;
+    Gdiplus::GpGraphics* graphics = nullptr;
+    Gdiplus::GpStatus status = Gdiplus::Ok;
 };

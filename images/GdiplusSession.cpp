@@ -10,24 +10,24 @@ GdiplusSession& GdiplusSession::Instance()
 
 bool GdiplusSession::Acquire()
 {
-    if (holders_ == 0) {
+    if (holders == 0) {
         Gdiplus::GdiplusStartupInput input;  // version 1, no callback, nothing suppressed
-        if (Gdiplus::GdiplusStartup(&token_, &input, nullptr) != Gdiplus::Ok) {
-            token_ = 0;
+        if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) {
+            token = 0;
             return false;
         }
     }
-    ++holders_;
+    ++holders;
     return true;
 }
 
 void GdiplusSession::Release()
 {
-    if (holders_ <= 0)
+    if (holders <= 0)
         return;
-    if (--holders_ == 0) {
-        Gdiplus::GdiplusShutdown(token_);
-        token_ = 0;
+    if (--holders == 0) {
+        Gdiplus::GdiplusShutdown(token);
+        token = 0;
     }
 }
 

@@ -13,12 +13,12 @@ public:
     bool Acquire();
     void Release();
 
-    int32_t Holders() const { return holders_; }
-    bool Started() const { return token_ != 0; }
+    int32_t Holders() const { return holders; }
+    bool Started() const { return token != 0; }
 
 private:
-    ULONG_PTR token_ = 0;
-    int32_t holders_ = 0;
+    ULONG_PTR token = 0;
+    int32_t holders = 0;
 };
 
 bool AcquireGdiplus();

@@ -7,12 +7,12 @@ namespace {
 
 class PieceList {
 public:
-    explicit PieceList(std::vector<JigsawPiece>& pieces) : pieces_(pieces) {}
+    explicit PieceList(std::vector<JigsawPiece>& pieces) : pieces(pieces) {}
 
     void Copy(LONG left, LONG top, LONG right, LONG bottom, LONG sourceX, LONG sourceY)
     {
         if (right > left && bottom > top)
-            pieces_.push_back({RECT{left, top, right, bottom}, sourceX, sourceY});
+            pieces.push_back({RECT{left, top, right, bottom}, sourceX, sourceY});
     }
 
     // Lays tiles of stepX x stepY from the area's top-left corner, the last
@@ -30,7 +30,7 @@ public:
     }
 
 private:
-    std::vector<JigsawPiece>& pieces_;
+    std::vector<JigsawPiece>& pieces;
 };
 
 }  // namespace

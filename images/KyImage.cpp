@@ -8,21 +8,21 @@ KyImage::KyImage()
     // The pool is created before any picture, so that it is torn down after
     // them all, pictures with static storage included.
     KyImagePool::Instance();
-    holdsGdiplus_ = AcquireGdiplus();
+    holdsGdiplus = AcquireGdiplus();
 }
 
 KyImage::~KyImage()
 {
     KyImage::Release();
-    if (holdsGdiplus_)
+    if (holdsGdiplus)
         ReleaseGdiplus();
 }
 
 Gdiplus::GpBitmap* KyImage::Bitmap() const
 {
-    if (source_.bitmap)
-        return source_.bitmap;
-    return KyImagePool::Instance().BitmapOf(sharedId_);
+    if (source.bitmap)
+        return source.bitmap;
+    return KyImagePool::Instance().BitmapOf(sharedId);
 }
 
 bool KyImage::Finish(bool loaded)
@@ -30,7 +30,7 @@ bool KyImage::Finish(bool loaded)
     if (!loaded)
         return false;
     const SIZE size = BitmapSize(Bitmap());
-    sourceRect_ = RECT{0, 0, size.cx, size.cy};
+    sourceRect = RECT{0, 0, size.cx, size.cy};
     return true;
 }
 
@@ -40,10 +40,10 @@ bool KyImage::LoadFromBitmap(Gdiplus::GpBitmap* bitmap, bool shared)
     if (!bitmap)
         return false;
     if (shared) {
-        sharedId_ = KyImagePool::Instance().AddFromBitmap(bitmap);
-        return Finish(sharedId_ != 0);
+        sharedId = KyImagePool::Instance().AddFromBitmap(bitmap);
+        return Finish(sharedId != 0);
     }
-    return Finish(LoadSourceFromBitmap(source_, bitmap));
+    return Finish(LoadSourceFromBitmap(source, bitmap));
 }
 
 bool KyImage::LoadFromMemory(const void* data, UINT size, bool shared)
@@ -52,30 +52,30 @@ bool KyImage::LoadFromMemory(const void* data, UINT size, bool shared)
     if (!data || size == 0)
         return false;
     if (shared) {
-        sharedId_ = KyImagePool::Instance().AddFromMemory(data, size);
-        return Finish(sharedId_ != 0);
+        sharedId = KyImagePool::Instance().AddFromMemory(data, size);
+        return Finish(sharedId != 0);
     }
-    return Finish(LoadSourceFromMemory(source_, data, size));
+    return Finish(LoadSourceFromMemory(source, data, size));
 }
 
 bool KyImage::LoadFromResource(HMODULE module, LPCWSTR type, LPCWSTR name, bool shared)
 {
     Release();
     if (shared) {
-        sharedId_ = KyImagePool::Instance().AcquireByResource(module, type, name);
-        return Finish(sharedId_ != 0);
+        sharedId = KyImagePool::Instance().AcquireByResource(module, type, name);
+        return Finish(sharedId != 0);
     }
-    return Finish(LoadSourceFromResource(source_, module, type, name));
+    return Finish(LoadSourceFromResource(source, module, type, name));
 }
 
 bool KyImage::LoadFromFile(const wchar_t* path, bool shared)
 {
     Release();
     if (shared) {
-        sharedId_ = KyImagePool::Instance().AcquireByFile(path);
-        return Finish(sharedId_ != 0);
+        sharedId = KyImagePool::Instance().AcquireByFile(path);
+        return Finish(sharedId != 0);
     }
-    return Finish(LoadSourceFromFile(source_, path));
+    return Finish(LoadSourceFromFile(source, path));
 }
 
 bool KyImage::LoadFromImage(const KyImage& other, bool shared)
@@ -84,16 +84,16 @@ bool KyImage::LoadFromImage(const KyImage& other, bool shared)
     if (&other == this)
         return false;  // just emptied: nothing left to load from
     KyImagePool& pool = KyImagePool::Instance();
-    if (other.sharedId_ != 0) {
+    if (other.sharedId != 0) {
         if (shared) {
-            if (!pool.AddRef(other.sharedId_))
+            if (!pool.AddRef(other.sharedId))
                 return false;
-            sharedId_ = other.sharedId_;
+            sharedId = other.sharedId;
             return Finish(true);
         }
-        return Finish(pool.LoadCopyOf(other.sharedId_, source_));
+        return Finish(pool.LoadCopyOf(other.sharedId, source));
     }
-    if (!other.source_.bitmap)
+    if (!other.source.bitmap)
         return false;
     return Finish(LoadOriginOf(other, shared));
 }
@@ -103,12 +103,12 @@ bool KyImage::LoadFromImage(const KyImage& other, bool shared)
 bool KyImage::LoadOriginOf(const KyImage& other, bool shared)
 {
     KyImagePool& pool = KyImagePool::Instance();
-    const ImageSource& origin = other.source_;
+    const ImageSource& origin = other.source;
     if (origin.fromFile) {
         if (!shared)
-            return LoadSourceFromFile(source_, origin.path.c_str());
-        sharedId_ = pool.AcquireByFile(origin.path.c_str());
-        return sharedId_ != 0;
+            return LoadSourceFromFile(source, origin.path.c_str());
+        sharedId = pool.AcquireByFile(origin.path.c_str());
+        return sharedId != 0;
     }
     if (origin.memory) {
         const void* bytes = GlobalLock(origin.memory);
@@ -117,30 +117,30 @@ bool KyImage::LoadOriginOf(const KyImage& other, bool shared)
         const UINT size = static_cast<UINT>(GlobalSize(origin.memory));
         bool loaded;
         if (shared) {
-            sharedId_ = pool.AddFromMemory(bytes, size);
-            loaded = sharedId_ != 0;
+            sharedId = pool.AddFromMemory(bytes, size);
+            loaded = sharedId != 0;
         } else {
-            loaded = LoadSourceFromMemory(source_, bytes, size);
+            loaded = LoadSourceFromMemory(source, bytes, size);
         }
         GlobalUnlock(origin.memory);
         return loaded;
     }
     if (origin.resourceName) {
         if (!shared)
-            return LoadSourceFromResource(source_, origin.module, origin.resourceType, origin.resourceName);
-        sharedId_ = pool.AcquireByResource(origin.module, origin.resourceType, origin.resourceName);
-        return sharedId_ != 0;
+            return LoadSourceFromResource(source, origin.module, origin.resourceType, origin.resourceName);
+        sharedId = pool.AcquireByResource(origin.module, origin.resourceType, origin.resourceName);
+        return sharedId != 0;
     }
     if (!shared)
-        return LoadSourceFromBitmap(source_, origin.bitmap);
-    sharedId_ = pool.AddFromBitmap(origin.bitmap);
-    return sharedId_ != 0;
+        return LoadSourceFromBitmap(source, origin.bitmap);
+    sharedId = pool.AddFromBitmap(origin.bitmap);
+    return sharedId != 0;
 }
 
 bool KyImage::LoadFromImagePart(const KyImage& other, const RECT& part, bool shared)
 {
     Release();
-    const RECT outer = other.sourceRect_;
+    const RECT outer = other.sourceRect;
     const LONG width = outer.right - outer.left;
     const LONG height = outer.bottom - outer.top;
     if (width <= 0 || height <= 0)
@@ -151,17 +151,17 @@ bool KyImage::LoadFromImagePart(const KyImage& other, const RECT& part, bool sha
         return false;
     if (!LoadFromImage(other, shared))
         return false;
-    sourceRect_ = RECT{outer.left + part.left, outer.top + part.top,
+    sourceRect = RECT{outer.left + part.left, outer.top + part.top,
                        outer.left + part.right, outer.top + part.bottom};
     return true;
 }
 
 void KyImage::Release()
 {
-    if (sharedId_ != 0) {
-        KyImagePool::Instance().ReleaseId(sharedId_);
-        sharedId_ = 0;
+    if (sharedId != 0) {
+        KyImagePool::Instance().ReleaseId(sharedId);
+        sharedId = 0;
     }
-    sourceRect_ = RECT{0, 0, 0, 0};
-    source_.Clear();
+    sourceRect = RECT{0, 0, 0, 0};
+    source.Clear();
 }

@@ -24,9 +24,9 @@ public:
     virtual bool LoadFromImagePart(const KyImage& other, const RECT& part, bool shared);
     virtual void Release();
 
-    int32_t SharedId() const { return sharedId_; }
-    const ImageSource& Source() const { return source_; }
-    const RECT& SourceRect() const { return sourceRect_; }
+    int32_t SharedId() const { return sharedId; }
+    const ImageSource& Source() const { return source; }
+    const RECT& SourceRect() const { return sourceRect; }
     // The private bitmap, or the pool's for the shared id; null when empty.
     Gdiplus::GpBitmap* Bitmap() const;
 
@@ -34,10 +34,10 @@ private:
     bool LoadOriginOf(const KyImage& other, bool shared);
     bool Finish(bool loaded);
 
-    int32_t sharedId_ = 0;
-    ImageSource source_;
-    RECT sourceRect_{0, 0, 0, 0};
+    int32_t sharedId = 0;
+    ImageSource source;
+    RECT sourceRect{0, 0, 0, 0};
     // Only a hold that was granted is given back: a failed start of GDI+
     // must not take away another holder's hold.
-    bool holdsGdiplus_ = false;
+    bool holdsGdiplus = false;
 };

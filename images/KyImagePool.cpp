@@ -26,23 +26,23 @@ KyImagePool& KyImagePool::Instance()
     return pool;
 }
 
-KyImagePool::KyImagePool() : holdsGdiplus_(AcquireGdiplus()) {}
+KyImagePool::KyImagePool() : holdsGdiplus(AcquireGdiplus()) {}
 
 KyImagePool::~KyImagePool()
 {
     // Every bitmap goes before GDI+ is shut down.
-    for (ImageSource& entry : entries_)
+    for (ImageSource& entry : entries)
         entry.Clear();
-    if (holdsGdiplus_)
+    if (holdsGdiplus)
         ReleaseGdiplus();
-    entries_.clear();
+    entries.clear();
 }
 
 int32_t KyImagePool::AcquireByFile(const wchar_t* path)
 {
     if (!path || path[0] == L'\0')
         return 0;
-    for (ImageSource& entry : entries_) {
+    for (ImageSource& entry : entries) {
         if (entry.fromFile && SamePathIgnoringCase(entry.path, path)) {
             ++entry.refCount;
             return entry.id;
@@ -59,7 +59,7 @@ int32_t KyImagePool::AcquireByResource(HMODULE module, LPCWSTR type, LPCWSTR nam
     if (!module || !type || !name)
         return 0;
     // Compared as passed: integer ids by value, texts by their address.
-    for (ImageSource& entry : entries_) {
+    for (ImageSource& entry : entries) {
         if (!entry.fromFile && entry.module == module && entry.resourceType == type
             && entry.resourceName == name) {
             ++entry.refCount;
@@ -101,11 +101,11 @@ bool KyImagePool::ReleaseId(int32_t id)
 {
     if (id == 0)
         return false;
-    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+    for (auto it = entries.begin(); it != entries.end(); ++it) {
         if (it->id != id)
             continue;
         if (--it->refCount <= 0)
-            entries_.erase(it);  // the record disposes its bitmap and block
+            entries.erase(it);  // the record disposes its bitmap and block
         return true;
     }
     return false;
@@ -149,19 +149,19 @@ int32_t KyImagePool::RefCountOf(int32_t id) const
 int32_t KyImagePool::Append(ImageSource&& record)
 {
     // Ids are never reused, so a run that exhausts them adds nothing more.
-    if (lastId_ == INT32_MAX)
+    if (lastId == INT32_MAX)
         return 0;
-    record.id = ++lastId_;
+    record.id = ++lastId;
     record.refCount = 1;
-    entries_.push_back(std::move(record));
-    return entries_.back().id;
+    entries.push_back(std::move(record));
+    return entries.back().id;
 }
 
 ImageSource* KyImagePool::Find(int32_t id)
 {
     if (id == 0)
         return nullptr;
-    for (ImageSource& entry : entries_) {
+    for (ImageSource& entry : entries) {
         if (entry.id == id)
             return &entry;
     }

@@ -28,7 +28,7 @@ public:
     // Decodes the entry's origin again into a private record.
     bool LoadCopyOf(int32_t id, ImageSource& record) const;
 
-    size_t Size() const { return entries_.size(); }
+    size_t Size() const { return entries.size(); }
     int32_t RefCountOf(int32_t id) const;
 
 private:
@@ -36,7 +36,7 @@ private:
     ImageSource* Find(int32_t id);
     const ImageSource* Find(int32_t id) const;
 
-    std::vector<ImageSource> entries_;
-    int32_t lastId_ = 0;
-    bool holdsGdiplus_ = false;
+    std::vector<ImageSource> entries;
+    int32_t lastId = 0;
+    bool holdsGdiplus = false;
 };

@@ -3,13 +3,13 @@
 void KyJigsawImage::Release()
 {
     KyImage::Release();
-    margins_ = RECT{0, 0, 0, 0};
+    margins = RECT{0, 0, 0, 0};
 }
 
-bool KyJigsawImage::SetMargins(const RECT& margins)
+bool KyJigsawImage::SetMargins(const RECT& value)
 {
-    if (margins.left < 0 || margins.top < 0 || margins.right < 0 || margins.bottom < 0)
+    if (value.left < 0 || value.top < 0 || value.right < 0 || value.bottom < 0)
         return false;
-    margins_ = margins;
+    margins = value;
     return true;
 }

@@ -14,8 +14,8 @@ public:
     // rows, in source pixels. Every load resets them to 0, so they are set
     // after loading. Negative values are refused.
     bool SetMargins(const RECT& margins);
-    const RECT& Margins() const { return margins_; }
+    const RECT& Margins() const { return margins; }
 
 private:
-    RECT margins_{0, 0, 0, 0};
+    RECT margins{0, 0, 0, 0};
 };

@@ -7,7 +7,7 @@ namespace platform::controls {
 
 class ButtonControl {
 public:
-    explicit ButtonControl(HWND hwnd) : hwnd_(hwnd) {}
+    explicit ButtonControl(HWND hwnd) : hwnd(hwnd) {}
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
@@ -20,11 +20,11 @@ private:
     bool Inside(int x, int y) const;
     void Paint();
 
-    HWND hwnd_;
-    HFONT font_ = nullptr;
-    bool held_ = false;    // a press (mouse or Space) is in progress
-    bool pushed_ = false;  // the face is drawn pushed
-    bool focused_ = false;
+    HWND hwnd;
+    HFONT font = nullptr;
+    bool held = false;    // a press (mouse or Space) is in progress
+    bool pushed = false;  // the face is drawn pushed
+    bool focused = false;
 };
 
 }  // namespace platform::controls

@@ -38,17 +38,17 @@ HFONT FontOrDefault(HFONT font);
 // Selects an object into a DC for the life of the scope.
 class Selected {
 public:
-    Selected(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
+    Selected(HDC dc, HGDIOBJ object) : dc(dc), old(object ? SelectObject(dc, object) : nullptr) {}
     ~Selected()
     {
-        if (old_) SelectObject(dc_, old_);
+        if (old) SelectObject(dc, old);
     }
     Selected(const Selected&) = delete;
     Selected& operator=(const Selected&) = delete;
 
 private:
-    HDC dc_;
-    HGDIOBJ old_;
+    HDC dc;
+    HGDIOBJ old;
 };
 
 }  // namespace platform::controls

@@ -9,8 +9,8 @@ namespace platform::controls {
 
 void EditControl::Copy()
 {
-    if (!text_.HasSelection()) return;
-    size_t start = text_.SelectionStart(), count = text_.SelectionEnd() - start;
+    if (!text.HasSelection()) return;
+    size_t start = text.SelectionStart(), count = text.SelectionEnd() - start;
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (count + 1) * sizeof(wchar_t));
     if (!memory) return;
     auto* data = static_cast<wchar_t*>(GlobalLock(memory));
@@ -18,10 +18,10 @@ void EditControl::Copy()
         GlobalFree(memory);
         return;
     }
-    std::wmemcpy(data, text_.Text().c_str() + start, count);
+    std::wmemcpy(data, text.Text().c_str() + start, count);
     data[count] = 0;
     GlobalUnlock(memory);
-    if (!OpenClipboard(hwnd_)) {
+    if (!OpenClipboard(hwnd)) {
         GlobalFree(memory);
         return;
     }
@@ -33,15 +33,15 @@ void EditControl::Copy()
 
 void EditControl::Cut()
 {
-    if (!text_.HasSelection()) return;
+    if (!text.HasSelection()) return;
     Copy();
     Clear();
 }
 
 void EditControl::Paste()
 {
-    if (!OpenClipboard(hwnd_)) return;
-    std::wstring text;
+    if (!OpenClipboard(hwnd)) return;
+    std::wstring pasted;
     if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* data = static_cast<const wchar_t*>(GlobalLock(memory))) {
             // Only the first line goes into a single-line control; a block
@@ -50,12 +50,12 @@ void EditControl::Paste()
             const wchar_t* end = std::find_if(data, data + capacity, [](wchar_t c) {
                 return c == 0 || c == L'\r' || c == L'\n';
             });
-            text.assign(data, end);
+            pasted.assign(data, end);
             GlobalUnlock(memory);
         }
     }
     CloseClipboard();
-    if (!text.empty()) InsertLimited(text, false);
+    if (!pasted.empty()) InsertLimited(pasted, false);
 }
 
 }  // namespace platform::controls

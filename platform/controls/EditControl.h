@@ -11,7 +11,7 @@ namespace platform::controls {
 
 class EditControl {
 public:
-    explicit EditControl(HWND hwnd) : hwnd_(hwnd) {}
+    explicit EditControl(HWND hwnd) : hwnd(hwnd) {}
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // The creation text, set without notifying anyone.
 
@@ -54,18 +54,18 @@ private:
     int LineHeight();
     void Paint();
 
-    HWND hwnd_;
-    EditText text_;
-    HFONT font_ = nullptr;
-    std::unordered_map<wchar_t, int> widths_;
-    std::vector<int> positions_;
-    unsigned positionsRevision_ = 0;
-    bool positionsValid_ = false;
-    int lineHeight_ = 0;
-    int scrollX_ = 0;
-    bool focused_ = false;
-    bool caretOn_ = false;
-    bool selecting_ = false;
+    HWND hwnd;
+    EditText text;
+    HFONT font = nullptr;
+    std::unordered_map<wchar_t, int> widths;
+    std::vector<int> positions;
+    unsigned positionsRevision = 0;
+    bool positionsValid = false;
+    int lineHeight = 0;
+    int scrollX = 0;
+    bool focused = false;
+    bool caretOn = false;
+    bool selecting = false;
 };
 
 }  // namespace platform::controls

@@ -9,44 +9,44 @@ bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
 }  // namespace
 
-void EditText::SetText(std::wstring text)
+void EditText::SetText(std::wstring value)
 {
-    text_ = std::move(text);
-    ++revision_;
-    anchor_ = caret_ = 0;
-    hasUndo_ = false;
-    typingStep_ = false;
-    undoText_.clear();
+    text = std::move(value);
+    ++revision;
+    anchor = caret = 0;
+    hasUndo = false;
+    typingStep = false;
+    undoText.clear();
 }
 
 void EditText::Remember()
 {
-    undoText_ = text_;
-    undoCaret_ = caret_;
-    hasUndo_ = true;
+    undoText = text;
+    undoCaret = caret;
+    hasUndo = true;
 }
 
 bool EditText::ReplaceSelection(const std::wstring& insert, bool limited, bool typing, bool* truncated)
 {
     size_t start = SelectionStart(), end = SelectionEnd();
-    size_t keep = text_.size() - (end - start);
+    size_t keep = text.size() - (end - start);
     size_t room = insert.size();
-    if (limited) room = keep >= limit_ ? 0 : std::min(room, limit_ - keep);
+    if (limited) room = keep >= limit ? 0 : std::min(room, limit - keep);
     if (truncated) *truncated = room < insert.size();
     if (room == 0 && start == end) return false;
-    if (!(typing && typingStep_)) Remember();
-    typingStep_ = typing;
-    text_.replace(start, end - start, insert, 0, room);
-    ++revision_;
-    anchor_ = caret_ = start + room;
+    if (!(typing && typingStep)) Remember();
+    typingStep = typing;
+    text.replace(start, end - start, insert, 0, room);
+    ++revision;
+    anchor = caret = start + room;
     return true;
 }
 
 bool EditText::DeleteBackward()
 {
     if (!HasSelection()) {
-        if (caret_ == 0) return false;
-        anchor_ = caret_ - 1;
+        if (caret == 0) return false;
+        anchor = caret - 1;
     }
     return ReplaceSelection(std::wstring(), false, false);
 }
@@ -54,64 +54,64 @@ bool EditText::DeleteBackward()
 bool EditText::DeleteForward()
 {
     if (!HasSelection()) {
-        if (caret_ >= text_.size()) return false;
-        anchor_ = caret_ + 1;
+        if (caret >= text.size()) return false;
+        anchor = caret + 1;
     }
     return ReplaceSelection(std::wstring(), false, false);
 }
 
 bool EditText::Undo()
 {
-    if (!hasUndo_) return false;
+    if (!hasUndo) return false;
     // A second undo puts back what the first took away, as on Windows.
-    std::swap(text_, undoText_);
-    ++revision_;
-    std::swap(caret_, undoCaret_);
-    caret_ = std::min(caret_, text_.size());
-    anchor_ = caret_;
-    typingStep_ = false;
+    std::swap(text, undoText);
+    ++revision;
+    std::swap(caret, undoCaret);
+    caret = std::min(caret, text.size());
+    anchor = caret;
+    typingStep = false;
     return true;
 }
 
 void EditText::MoveCaret(size_t position, bool extend)
 {
-    caret_ = std::min(position, text_.size());
-    if (!extend) anchor_ = caret_;
-    typingStep_ = false;
+    caret = std::min(position, text.size());
+    if (!extend) anchor = caret;
+    typingStep = false;
 }
 
-void EditText::Select(size_t anchor, size_t caret)
+void EditText::Select(size_t anchorAt, size_t caretAt)
 {
-    anchor_ = std::min(anchor, text_.size());
-    caret_ = std::min(caret, text_.size());
-    typingStep_ = false;
+    anchor = std::min(anchorAt, text.size());
+    caret = std::min(caretAt, text.size());
+    typingStep = false;
 }
 
 void EditText::SelectWordAt(size_t position)
 {
-    position = std::min(position, text_.size());
-    if (text_.empty()) return Select(0, 0);
-    size_t probe = position < text_.size() ? position : position - 1;
-    bool blank = IsBlank(text_[probe]);
+    position = std::min(position, text.size());
+    if (text.empty()) return Select(0, 0);
+    size_t probe = position < text.size() ? position : position - 1;
+    bool blank = IsBlank(text[probe]);
     size_t start = probe, end = probe + 1;
-    while (start > 0 && IsBlank(text_[start - 1]) == blank) --start;
-    while (end < text_.size() && IsBlank(text_[end]) == blank) ++end;
+    while (start > 0 && IsBlank(text[start - 1]) == blank) --start;
+    while (end < text.size() && IsBlank(text[end]) == blank) ++end;
     Select(start, end);
 }
 
 size_t EditText::WordLeft(size_t from) const
 {
-    from = std::min(from, text_.size());
-    while (from > 0 && IsBlank(text_[from - 1])) --from;
-    while (from > 0 && !IsBlank(text_[from - 1])) --from;
+    from = std::min(from, text.size());
+    while (from > 0 && IsBlank(text[from - 1])) --from;
+    while (from > 0 && !IsBlank(text[from - 1])) --from;
     return from;
 }
 
 size_t EditText::WordRight(size_t from) const
 {
-    from = std::min(from, text_.size());
-    while (from < text_.size() && !IsBlank(text_[from])) ++from;
-    while (from < text_.size() && IsBlank(text_[from])) ++from;
+    from = std::min(from, text.size());
+    while (from < text.size() && !IsBlank(text[from])) ++from;
+    while (from < text.size() && IsBlank(text[from])) ++from;
     return from;
 }
 

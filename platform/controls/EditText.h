@@ -13,18 +13,18 @@ public:
     // Windows' default limit for typed and pasted text.
     static constexpr size_t kDefaultLimit = 30000;
 
-    const std::wstring& Text() const { return text_; }
-    size_t Length() const { return text_.size(); }
-    size_t Caret() const { return caret_; }
-    size_t Anchor() const { return anchor_; }
-    size_t SelectionStart() const { return anchor_ < caret_ ? anchor_ : caret_; }
-    size_t SelectionEnd() const { return anchor_ < caret_ ? caret_ : anchor_; }
-    bool HasSelection() const { return anchor_ != caret_; }
-    size_t Limit() const { return limit_; }
-    void SetLimit(size_t limit) { limit_ = limit; }
-    bool CanUndo() const { return hasUndo_; }
+    const std::wstring& Text() const { return text; }
+    size_t Length() const { return text.size(); }
+    size_t Caret() const { return caret; }
+    size_t Anchor() const { return anchor; }
+    size_t SelectionStart() const { return anchor < caret ? anchor : caret; }
+    size_t SelectionEnd() const { return anchor < caret ? caret : anchor; }
+    bool HasSelection() const { return anchor != caret; }
+    size_t Limit() const { return limit; }
+    void SetLimit(size_t value) { limit = value; }
+    bool CanUndo() const { return hasUndo; }
     // Changes whenever the text does, so that measurements can be cached.
-    unsigned Revision() const { return revision_; }
+    unsigned Revision() const { return revision; }
 
     // Replaces everything, unlimited; the caret goes to the start and the
     // undo buffer is emptied, as WM_SETTEXT does.
@@ -50,16 +50,16 @@ public:
 private:
     void Remember();
 
-    std::wstring text_;
-    size_t anchor_ = 0;
-    size_t caret_ = 0;
-    size_t limit_ = kDefaultLimit;
-    unsigned revision_ = 0;
+    std::wstring text;
+    size_t anchor = 0;
+    size_t caret = 0;
+    size_t limit = kDefaultLimit;
+    unsigned revision = 0;
 
-    bool hasUndo_ = false;
-    bool typingStep_ = false;  // the undo step is still collecting typed characters
-    std::wstring undoText_;
-    size_t undoCaret_ = 0;
+    bool hasUndo = false;
+    bool typingStep = false;  // the undo step is still collecting typed characters
+    std::wstring undoText;
+    size_t undoCaret = 0;
 };
 
 }  // namespace platform::controls

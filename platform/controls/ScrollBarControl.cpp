@@ -35,71 +35,71 @@ LRESULT ScrollBarControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
     case SBM_SETSCROLLINFO: return SetInfo(static_cast<BOOL>(wParam), reinterpret_cast<const SCROLLINFO*>(lParam));
     case SBM_GETSCROLLINFO: return GetInfo(reinterpret_cast<SCROLLINFO*>(lParam));
     case SBM_SETPOS: return SetPosition(static_cast<int>(wParam), static_cast<BOOL>(lParam));
-    case SBM_GETPOS: return range_.pos;
+    case SBM_GETPOS: return range.pos;
     case SBM_SETRANGE: return SetRange(static_cast<int>(wParam), static_cast<int>(lParam), FALSE);
     case SBM_SETRANGEREDRAW: return SetRange(static_cast<int>(wParam), static_cast<int>(lParam), TRUE);
     case SBM_GETRANGE:
-        if (auto* p = reinterpret_cast<int*>(wParam)) *p = range_.min;
-        if (auto* p = reinterpret_cast<int*>(lParam)) *p = range_.max;
+        if (auto* p = reinterpret_cast<int*>(wParam)) *p = range.min;
+        if (auto* p = reinterpret_cast<int*>(lParam)) *p = range.max;
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: Press(point); return 0;
     case WM_MOUSEMOVE: Move(point); return 0;
     case WM_LBUTTONUP: Release(); return 0;
     case WM_CAPTURECHANGED:
-        if (tracking_ != ScrollPart::None && reinterpret_cast<HWND>(lParam) != hwnd_) {
-            tracking_ = ScrollPart::None;
-            KillTimer(hwnd_, kRepeatTimer);
-            InvalidateRect(hwnd_, nullptr, TRUE);
+        if (tracking != ScrollPart::None && reinterpret_cast<HWND>(lParam) != hwnd) {
+            tracking = ScrollPart::None;
+            KillTimer(hwnd, kRepeatTimer);
+            InvalidateRect(hwnd, nullptr, TRUE);
         }
         return 0;
     case WM_TIMER:
         if (wParam == kRepeatTimer) Repeat();
         return 0;
     case WM_KEYDOWN: Key(wParam); return 0;
-    case WM_ENABLE: InvalidateRect(hwnd_, nullptr, TRUE); return 0;
+    case WM_ENABLE: InvalidateRect(hwnd, nullptr, TRUE); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: Paint(); return 0;
-    default: return DefWindowProcW(hwnd_, message, wParam, lParam);
+    default: return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }
 
 LRESULT ScrollBarControl::SetInfo(BOOL redraw, const SCROLLINFO* info)
 {
     if (!info) return 0;
-    ScrollRange next = range_;
+    ScrollRange next = range;
     if (!next.Apply(*info)) return 0;
-    range_ = next;
-    if (redraw) InvalidateRect(hwnd_, nullptr, TRUE);
-    return range_.pos;
+    range = next;
+    if (redraw) InvalidateRect(hwnd, nullptr, TRUE);
+    return range.pos;
 }
 
 LRESULT ScrollBarControl::GetInfo(SCROLLINFO* info) const
 {
     if (!info || (info->cbSize != sizeof(SCROLLINFO) && info->cbSize != sizeof(SCROLLINFO) - sizeof(int))) return FALSE;
     if (info->fMask & SIF_RANGE) {
-        info->nMin = range_.min;
-        info->nMax = range_.max;
+        info->nMin = range.min;
+        info->nMax = range.max;
     }
-    if (info->fMask & SIF_PAGE) info->nPage = static_cast<UINT>(range_.page);
-    if (info->fMask & SIF_POS) info->nPos = range_.pos;
+    if (info->fMask & SIF_PAGE) info->nPage = static_cast<UINT>(range.page);
+    if (info->fMask & SIF_POS) info->nPos = range.pos;
     if ((info->fMask & SIF_TRACKPOS) && info->cbSize == sizeof(SCROLLINFO))
-        info->nTrackPos = tracking_ == ScrollPart::Thumb ? trackValue_ : range_.pos;
+        info->nTrackPos = tracking == ScrollPart::Thumb ? trackValue : range.pos;
     return (info->fMask & SIF_ALL) != 0;
 }
 
 LRESULT ScrollBarControl::SetPosition(int position, BOOL redraw)
 {
-    int old = range_.pos;
-    range_.pos = range_.Clamp(position);
-    if (redraw && old != range_.pos) InvalidateRect(hwnd_, nullptr, TRUE);
+    int old = range.pos;
+    range.pos = range.Clamp(position);
+    if (redraw && old != range.pos) InvalidateRect(hwnd, nullptr, TRUE);
     return old;
 }
 
 LRESULT ScrollBarControl::SetRange(int min, int max, BOOL redraw)
 {
     SCROLLINFO info{sizeof info, SIF_RANGE, min, max, 0, 0, 0};
-    int old = range_.pos;
+    int old = range.pos;
     SetInfo(redraw, &info);
     return old;
 }
@@ -109,65 +109,65 @@ void ScrollBarControl::Press(POINT p)
     ScrollLayout layout = Layout();
     ScrollPart part = layout.PartAt(Along(p));
     if (part == ScrollPart::None) return;
-    HWND hwnd = hwnd_;
-    if (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_TABSTOP) SetFocus(hwnd);
-    if (StateOf<ScrollBarControl>(hwnd) != this) return;
-    SetCapture(hwnd);
-    tracking_ = part;
-    pointer_ = p;
-    InvalidateRect(hwnd, nullptr, TRUE);
+    HWND window = hwnd;
+    if (GetWindowLongPtrW(window, GWL_STYLE) & WS_TABSTOP) SetFocus(window);
+    if (StateOf<ScrollBarControl>(window) != this) return;
+    SetCapture(window);
+    tracking = part;
+    pointer = p;
+    InvalidateRect(window, nullptr, TRUE);
     if (part == ScrollPart::Thumb) {
-        grabOffset_ = Along(p) - layout.thumbPos;
-        startThumb_ = dragThumb_ = layout.thumbPos;
-        trackValue_ = range_.pos;
-        lastAlong_ = Along(p);
+        grabOffset = Along(p) - layout.thumbPos;
+        startThumb = dragThumb = layout.thumbPos;
+        trackValue = range.pos;
+        lastAlong = Along(p);
         return;
     }
-    if (Notify(CodeFor(part)) && tracking_ == part) SetTimer(hwnd, kRepeatTimer, kFirstDelayMs, nullptr);
+    if (Notify(CodeFor(part)) && tracking == part) SetTimer(window, kRepeatTimer, kFirstDelayMs, nullptr);
 }
 
 void ScrollBarControl::Move(POINT p)
 {
-    pointer_ = p;
-    if (tracking_ == ScrollPart::None) return;
-    if (tracking_ != ScrollPart::Thumb) {
-        InvalidateRect(hwnd_, nullptr, TRUE);  // the pressed look follows the pointer
+    pointer = p;
+    if (tracking == ScrollPart::None) return;
+    if (tracking != ScrollPart::Thumb) {
+        InvalidateRect(hwnd, nullptr, TRUE);  // the pressed look follows the pointer
         return;
     }
     // Too far from the bar, the thumb goes back to where it was grabbed.
-    int along = NearBar(p) ? std::clamp(Along(p), 0, Length()) : startThumb_ + grabOffset_;
-    if (along == lastAlong_) return;
-    lastAlong_ = along;
-    dragThumb_ = along - grabOffset_;
-    trackValue_ = PositionForThumb(range_, Length(), dragThumb_);
-    InvalidateRect(hwnd_, nullptr, TRUE);
-    Notify(SB_THUMBTRACK, static_cast<WORD>(trackValue_));
+    int along = NearBar(p) ? std::clamp(Along(p), 0, Length()) : startThumb + grabOffset;
+    if (along == lastAlong) return;
+    lastAlong = along;
+    dragThumb = along - grabOffset;
+    trackValue = PositionForThumb(range, Length(), dragThumb);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    Notify(SB_THUMBTRACK, static_cast<WORD>(trackValue));
 }
 
 void ScrollBarControl::Release()
 {
-    if (tracking_ == ScrollPart::None) return;
-    ScrollPart part = tracking_;
-    tracking_ = ScrollPart::None;
-    KillTimer(hwnd_, kRepeatTimer);
-    HWND hwnd = hwnd_;
-    if (GetCapture() == hwnd) ReleaseCapture();
-    if (!IsWindow(hwnd)) return;
-    InvalidateRect(hwnd, nullptr, TRUE);
-    if (part == ScrollPart::Thumb && !Notify(SB_THUMBPOSITION, static_cast<WORD>(trackValue_))) return;
+    if (tracking == ScrollPart::None) return;
+    ScrollPart part = tracking;
+    tracking = ScrollPart::None;
+    KillTimer(hwnd, kRepeatTimer);
+    HWND window = hwnd;
+    if (GetCapture() == window) ReleaseCapture();
+    if (!IsWindow(window)) return;
+    InvalidateRect(window, nullptr, TRUE);
+    if (part == ScrollPart::Thumb && !Notify(SB_THUMBPOSITION, static_cast<WORD>(trackValue))) return;
     Notify(SB_ENDSCROLL);
 }
 
 void ScrollBarControl::Repeat()
 {
-    if (!Repeats(tracking_)) {
-        KillTimer(hwnd_, kRepeatTimer);
+    if (!Repeats(tracking)) {
+        KillTimer(hwnd, kRepeatTimer);
         return;
     }
-    SetTimer(hwnd_, kRepeatTimer, kRepeatDelayMs, nullptr);
+    SetTimer(hwnd, kRepeatTimer, kRepeatDelayMs, nullptr);
     // Only while the pointer stays on the part pressed; paging stops when
     // the thumb reaches the pointer.
-    if (Layout().PartAt(Along(pointer_)) == tracking_) Notify(CodeFor(tracking_));
+    if (Layout().PartAt(Along(pointer)) == tracking) Notify(CodeFor(tracking));
 }
 
 void ScrollBarControl::Key(WPARAM key)
@@ -187,30 +187,30 @@ void ScrollBarControl::Key(WPARAM key)
 
 bool ScrollBarControl::Notify(WORD code, WORD position)
 {
-    HWND hwnd = hwnd_;
-    HWND parent = GetParent(hwnd);
+    HWND window = hwnd;
+    HWND parent = GetParent(window);
     if (parent && IsWindow(parent))
-        SendMessageW(parent, Vertical() ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(hwnd));
-    return IsWindow(hwnd) && StateOf<ScrollBarControl>(hwnd) == this;
+        SendMessageW(parent, Vertical() ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(window));
+    return IsWindow(window) && StateOf<ScrollBarControl>(window) == this;
 }
 
-bool ScrollBarControl::Vertical() const { return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & SBS_VERT) != 0; }
+bool ScrollBarControl::Vertical() const { return (GetWindowLongPtrW(hwnd, GWL_STYLE) & SBS_VERT) != 0; }
 
 int ScrollBarControl::Along(POINT p) const { return Vertical() ? p.y : p.x; }
 
 int ScrollBarControl::Length() const
 {
     RECT client;
-    GetClientRect(hwnd_, &client);
+    GetClientRect(hwnd, &client);
     return Vertical() ? client.bottom - client.top : client.right - client.left;
 }
 
-ScrollLayout ScrollBarControl::Layout() const { return LayOut(range_, Length(), IsWindowEnabled(hwnd_) != FALSE); }
+ScrollLayout ScrollBarControl::Layout() const { return LayOut(range, Length(), IsWindowEnabled(hwnd) != FALSE); }
 
 bool ScrollBarControl::NearBar(POINT p) const
 {
     RECT client;
-    GetClientRect(hwnd_, &client);
+    GetClientRect(hwnd, &client);
     int breadth = Vertical() ? client.right : client.bottom;
     int across = Vertical() ? p.x : p.y;
     int along = Along(p);
@@ -221,7 +221,7 @@ bool ScrollBarControl::NearBar(POINT p) const
 RECT ScrollBarControl::Span(int from, int to) const
 {
     RECT client;
-    GetClientRect(hwnd_, &client);
+    GetClientRect(hwnd, &client);
     return Vertical() ? RECT{0, from, client.right, to} : RECT{from, 0, to, client.bottom};
 }
 
@@ -259,26 +259,26 @@ void ScrollBarControl::PaintArrow(HDC dc, const RECT& r, bool first, bool presse
 void ScrollBarControl::Paint()
 {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
+    HDC dc = BeginPaint(hwnd, &ps);
     if (!dc) return;
-    bool enabled = IsWindowEnabled(hwnd_) != FALSE;
+    bool enabled = IsWindowEnabled(hwnd) != FALSE;
     ScrollLayout layout = Layout();
     int length = layout.length;
-    bool pointerOn = layout.PartAt(Along(pointer_)) == tracking_;
-    if (tracking_ == ScrollPart::Thumb) layout.thumbPos = std::clamp(dragThumb_, layout.arrow, length - layout.arrow - layout.thumbSize);
+    bool pointerOn = layout.PartAt(Along(pointer)) == tracking;
+    if (tracking == ScrollPart::Thumb) layout.thumbPos = std::clamp(dragThumb, layout.arrow, length - layout.arrow - layout.thumbSize);
 
     FillSolid(dc, Span(layout.arrow, length - layout.arrow), colour::kScrollShaft);
     if (layout.thumbSize > 0 && pointerOn) {
-        if (tracking_ == ScrollPart::PageUp) FillSolid(dc, Span(layout.arrow, layout.thumbPos), kPressedShaft);
-        if (tracking_ == ScrollPart::PageDown)
+        if (tracking == ScrollPart::PageUp) FillSolid(dc, Span(layout.arrow, layout.thumbPos), kPressedShaft);
+        if (tracking == ScrollPart::PageDown)
             FillSolid(dc, Span(layout.thumbPos + layout.thumbSize, length - layout.arrow), kPressedShaft);
     }
     if (layout.arrow > 0) {
-        PaintArrow(dc, Span(0, layout.arrow), true, pointerOn && tracking_ == ScrollPart::LineUp, enabled);
-        PaintArrow(dc, Span(length - layout.arrow, length), false, pointerOn && tracking_ == ScrollPart::LineDown, enabled);
+        PaintArrow(dc, Span(0, layout.arrow), true, pointerOn && tracking == ScrollPart::LineUp, enabled);
+        PaintArrow(dc, Span(length - layout.arrow, length), false, pointerOn && tracking == ScrollPart::LineDown, enabled);
     }
     if (layout.thumbSize > 0) ButtonFace(dc, Span(layout.thumbPos, layout.thumbPos + layout.thumbSize), false);
-    EndPaint(hwnd_, &ps);
+    EndPaint(hwnd, &ps);
 }
 
 }  // namespace platform::controls

@@ -9,7 +9,7 @@ namespace platform::controls {
 
 class ScrollBarControl {
 public:
-    explicit ScrollBarControl(HWND hwnd) : hwnd_(hwnd) {}
+    explicit ScrollBarControl(HWND hwnd) : hwnd(hwnd) {}
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
@@ -36,16 +36,16 @@ private:
     void PaintArrow(HDC dc, const RECT& rect, bool first, bool pressed, bool enabled) const;
     RECT Span(int from, int to) const;  // a piece of the bar, across its full breadth
 
-    HWND hwnd_;
-    ScrollRange range_;
-    ScrollPart tracking_ = ScrollPart::None;
-    POINT pointer_ = {};
+    HWND hwnd;
+    ScrollRange range;
+    ScrollPart tracking = ScrollPart::None;
+    POINT pointer = {};
     // Thumb dragging.
-    int grabOffset_ = 0;   // pointer minus thumb start when grabbed
-    int startThumb_ = 0;   // thumb start when grabbed
-    int dragThumb_ = 0;    // thumb start as drawn while dragging
-    int trackValue_ = 0;
-    int lastAlong_ = -1;
+    int grabOffset = 0;   // pointer minus thumb start when grabbed
+    int startThumb = 0;   // thumb start when grabbed
+    int dragThumb = 0;    // thumb start as drawn while dragging
+    int trackValue = 0;
+    int lastAlong = -1;
 };
 
 }  // namespace platform::controls

@@ -15,33 +15,33 @@ HeadlessBackend& HeadlessBackend::Instance()
 
 bool HeadlessBackend::CreateNativeWindow(HWND window, int width, int height)
 {
-    windows_[window].rect = RECT{0, 0, width, height};
+    windows[window].rect = RECT{0, 0, width, height};
     return true;
 }
 
-void HeadlessBackend::DestroyNativeWindow(HWND window) { windows_.erase(window); }
+void HeadlessBackend::DestroyNativeWindow(HWND window) { windows.erase(window); }
 
-void HeadlessBackend::ShowNativeWindow(HWND window, bool visible) { windows_[window].visible = visible; }
+void HeadlessBackend::ShowNativeWindow(HWND window, bool visible) { windows[window].visible = visible; }
 
 void HeadlessBackend::MoveNativeWindow(HWND window, int x, int y, int width, int height)
 {
-    windows_[window].rect = RECT{x, y, x + width, y + height};
+    windows[window].rect = RECT{x, y, x + width, y + height};
 }
 
-void HeadlessBackend::SetNativeTitle(HWND window, const wchar_t* title) { windows_[window].title = title ? title : L""; }
+void HeadlessBackend::SetNativeTitle(HWND window, const wchar_t* title) { windows[window].title = title ? title : L""; }
 
 void HeadlessBackend::SetNativeIcon(HWND window, HICON icon, bool big)
 {
-    (big ? windows_[window].bigIcon : windows_[window].smallIcon) = icon;
+    (big ? windows[window].bigIcon : windows[window].smallIcon) = icon;
 }
 
-void HeadlessBackend::SetNativeMinimumSize(HWND window, int width, int height) { windows_[window].minimum = SIZE{width, height}; }
+void HeadlessBackend::SetNativeMinimumSize(HWND window, int width, int height) { windows[window].minimum = SIZE{width, height}; }
 
-void HeadlessBackend::SetNativeMaximized(HWND window, bool maximized) { windows_[window].maximized = maximized; }
+void HeadlessBackend::SetNativeMaximized(HWND window, bool maximized) { windows[window].maximized = maximized; }
 
 void HeadlessBackend::RaiseNativeWindow(HWND) {}
 
-void HeadlessBackend::Present(HWND window, cairo_surface_t*, const RECT&) { ++windows_[window].presents; }
+void HeadlessBackend::Present(HWND window, cairo_surface_t*, const RECT&) { ++windows[window].presents; }
 
 bool HeadlessBackend::WaitEvents(DWORD timeoutMs)
 {
@@ -59,7 +59,7 @@ RECT HeadlessBackend::WorkArea() { return RECT{0, 0, 1920, 1040}; }
 bool HeadlessBackend::SetClipboardText(const wchar_t* text)
 {
     if (!text) return false;
-    clipboard_ = text;
+    clipboard = text;
     return true;
 }
 
@@ -68,8 +68,8 @@ bool HeadlessBackend::ReadClipboardText(std::wstring*) { return false; }
 
 const HeadlessBackend::NativeWindow* HeadlessBackend::Native(HWND window) const
 {
-    auto it = windows_.find(window);
-    return it == windows_.end() ? nullptr : &it->second;
+    auto it = windows.find(window);
+    return it == windows.end() ? nullptr : &it->second;
 }
 
 }  // namespace platform

@@ -45,13 +45,13 @@ public:
 
     // What the display was told, for tests. Null for an unknown window.
     const NativeWindow* Native(HWND window) const;
-    const std::wstring& ClipboardText() const { return clipboard_; }
+    const std::wstring& ClipboardText() const { return clipboard; }
 
     static HeadlessBackend& Instance();
 
 private:
-    std::map<HWND, NativeWindow> windows_;
-    std::wstring clipboard_;
+    std::map<HWND, NativeWindow> windows;
+    std::wstring clipboard;
 };
 
 }  // namespace platform

@@ -34,13 +34,13 @@ input::Button ButtonFor(Uint8 sdlButton)
 
 }  // namespace
 
-SdlDisplay::SdlDisplay(NoWindowHandler onNoWindow) : onNoWindow_(onNoWindow) {}
+SdlDisplay::SdlDisplay(NoWindowHandler onNoWindow) : onNoWindow(onNoWindow) {}
 
 SdlDisplay::~SdlDisplay()
 {
-    if (!open_) return;
-    for (auto& [hwnd, native] : windows_) SDL_DestroyWindow(native.sdl);
-    if (arrow_) SDL_FreeCursor(arrow_);
+    if (!open) return;
+    for (auto& [hwnd, native] : windows) SDL_DestroyWindow(native.sdl);
+    if (arrow) SDL_FreeCursor(arrow);
     SDL_Quit();
 }
 
@@ -79,23 +79,23 @@ bool SdlDisplay::Open(std::string* reason)
         if (reason) *reason = "only an invisible video driver is available";
         return false;
     }
-    open_ = true;
-    arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
-    if (arrow_) SDL_SetCursor(arrow_);
+    open = true;
+    arrow = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+    if (arrow) SDL_SetCursor(arrow);
     SDL_StartTextInput();
     return true;
 }
 
 SDL_Window* SdlDisplay::SdlWindow(HWND window) const
 {
-    auto it = windows_.find(window);
-    return it == windows_.end() ? nullptr : it->second.sdl;
+    auto it = windows.find(window);
+    return it == windows.end() ? nullptr : it->second.sdl;
 }
 
 HWND SdlDisplay::WindowFor(Uint32 sdlId) const
 {
-    auto it = byId_.find(sdlId);
-    return it == byId_.end() ? nullptr : it->second;
+    auto it = byId.find(sdlId);
+    return it == byId.end() ? nullptr : it->second;
 }
 
 bool SdlDisplay::CreateNativeWindow(HWND window, int width, int height)
@@ -103,22 +103,22 @@ bool SdlDisplay::CreateNativeWindow(HWND window, int width, int height)
     SDL_Window* sdl = SDL_CreateWindow("", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, Device(std::max(width, 1)),
                                        Device(std::max(height, 1)), SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!sdl) {
-        if (onNoWindow_) onNoWindow_(SDL_GetError());
+        if (onNoWindow) onNoWindow(SDL_GetError());
         return false;
     }
-    windows_[window].sdl = sdl;
-    byId_[SDL_GetWindowID(sdl)] = window;
+    windows[window].sdl = sdl;
+    byId[SDL_GetWindowID(sdl)] = window;
     return true;
 }
 
 void SdlDisplay::DestroyNativeWindow(HWND window)
 {
-    auto it = windows_.find(window);
-    if (it == windows_.end()) return;
+    auto it = windows.find(window);
+    if (it == windows.end()) return;
     // Events still queued for it find no window and are dropped.
-    byId_.erase(SDL_GetWindowID(it->second.sdl));
+    byId.erase(SDL_GetWindowID(it->second.sdl));
     SDL_DestroyWindow(it->second.sdl);
-    windows_.erase(it);
+    windows.erase(it);
 }
 
 void SdlDisplay::ShowNativeWindow(HWND window, bool visible)
@@ -141,8 +141,8 @@ void SdlDisplay::SetNativeTitle(HWND window, const wchar_t* title)
 
 void SdlDisplay::SetNativeIcon(HWND window, HICON icon, bool big)
 {
-    auto it = windows_.find(window);
-    if (it == windows_.end()) return;
+    auto it = windows.find(window);
+    if (it == windows.end()) return;
     // SDL keeps one icon per window: the big one, or the small one until a big one comes.
     if (!big && it->second.hasBigIcon) return;
     const platform::user::IconImage* image = platform::user::IconImageNear(icon, big ? 48 : 16);
@@ -286,10 +286,10 @@ void SdlDisplay::DispatchKey(HWND w, const SDL_KeyboardEvent& e)
     UINT vk = VirtualKeyFor(e.keysym.sym);
     if (!vk) return;
     if (e.type == SDL_KEYDOWN) {
-        heldKeys_.insert(vk);
+        heldKeys.insert(vk);
         input::KeyPressed(w, vk);  // auto-repeat comes as further presses, as on Windows
     } else {
-        heldKeys_.erase(vk);
+        heldKeys.erase(vk);
         input::KeyReleased(w, vk);
     }
 }
@@ -299,7 +299,7 @@ void SdlDisplay::DispatchKey(HWND w, const SDL_KeyboardEvent& e)
 void SdlDisplay::ReleaseHeldKeys(HWND w)
 {
     std::set<UINT> held;
-    held.swap(heldKeys_);
+    held.swap(heldKeys);
     for (UINT vk : held) input::KeyReleased(w, vk);
 }
 

@@ -63,12 +63,12 @@ private:
     void DispatchKey(HWND window, const SDL_KeyboardEvent& event);
     void ReleaseHeldKeys(HWND window);
 
-    NoWindowHandler onNoWindow_;
-    bool open_ = false;
-    SDL_Cursor* arrow_ = nullptr;
-    std::map<HWND, Native> windows_;
-    std::map<Uint32, HWND> byId_;
-    std::set<UINT> heldKeys_;    // keys reported down, released when focus goes
+    NoWindowHandler onNoWindow;
+    bool open = false;
+    SDL_Cursor* arrow = nullptr;
+    std::map<HWND, Native> windows;
+    std::map<Uint32, HWND> byId;
+    std::set<UINT> heldKeys;    // keys reported down, released when focus goes
 };
 
 }  // namespace platform

@@ -38,7 +38,7 @@ RECT SurfaceBounds(cairo_surface_t* surface) {
 }  // namespace
 
 DeviceContext::~DeviceContext() {
-    if (cairo_) cairo_destroy(cairo_);
+    if (cairo) cairo_destroy(cairo);
     if (!memory && surface) cairo_surface_destroy(surface);
     if (bitmap && !bitmap->stock) bitmap->selectedInto = nullptr;
     for (GdiObject* object : {static_cast<GdiObject*>(pen), static_cast<GdiObject*>(brush),
@@ -73,18 +73,18 @@ cairo_t* DeviceContext::BeginCairo(const RECT* logicalClip) {
 
 cairo_t* DeviceContext::BeginDeviceCairo() {
     // A memory DC changes surface when another bitmap is selected.
-    if (cairo_ && cairo_get_target(cairo_) != surface) {
-        cairo_destroy(cairo_);
-        cairo_ = nullptr;
+    if (cairo && cairo_get_target(cairo) != surface) {
+        cairo_destroy(cairo);
+        cairo = nullptr;
     }
-    if (!cairo_) cairo_ = cairo_create(surface);
-    cairo_save(cairo_);
-    cairo_rectangle(cairo_, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top);
-    cairo_clip(cairo_);
-    return cairo_;
+    if (!cairo) cairo = cairo_create(surface);
+    cairo_save(cairo);
+    cairo_rectangle(cairo, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top);
+    cairo_clip(cairo);
+    return cairo;
 }
 
-void DeviceContext::EndCairo() { cairo_restore(cairo_); }
+void DeviceContext::EndCairo() { cairo_restore(cairo); }
 
 uint32_t* DeviceContext::Pixels(int* stride) {
     cairo_surface_flush(surface);

@@ -49,7 +49,7 @@ struct DeviceContext : GdiObject {
     void MarkDirty(const RECT& dirty);
 
 private:
-    cairo_t* cairo_ = nullptr;
+    cairo_t* cairo = nullptr;
 };
 
 DeviceContext* LookupDc(HDC dc);

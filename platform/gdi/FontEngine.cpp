@@ -147,14 +147,14 @@ FontFace::FontFace(const LOGFONTW& logFont) {
 }
 
 FontFace::~FontFace() {
-    for (auto& entry : layouts_) g_object_unref(entry.second);
+    for (auto& entry : layouts) g_object_unref(entry.second);
     pango_font_description_free(description);
 }
 
 PangoLayout* FontFace::Layout(const std::wstring& text) {
-    for (auto it = layouts_.begin(); it != layouts_.end(); ++it) {
+    for (auto it = layouts.begin(); it != layouts.end(); ++it) {
         if (it->first == text) {
-            layouts_.splice(layouts_.begin(), layouts_, it);
+            layouts.splice(layouts.begin(), layouts, it);
             return it->second;
         }
     }
@@ -163,10 +163,10 @@ PangoLayout* FontFace::Layout(const std::wstring& text) {
     pango_layout_set_single_paragraph_mode(layout, TRUE);
     std::string utf8 = platform::kernel::Utf8FromWide(std::wstring(text));
     pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
-    layouts_.emplace_front(text, layout);
-    if (layouts_.size() > kLayoutCacheSize) {
-        g_object_unref(layouts_.back().second);
-        layouts_.pop_back();
+    layouts.emplace_front(text, layout);
+    if (layouts.size() > kLayoutCacheSize) {
+        g_object_unref(layouts.back().second);
+        layouts.pop_back();
     }
     return layout;
 }

@@ -33,7 +33,7 @@ struct FontFace {
     TEXTMETRICW metrics{};
 
 private:
-    std::list<std::pair<std::wstring, PangoLayout*>> layouts_;  // most recent first
+    std::list<std::pair<std::wstring, PangoLayout*>> layouts;  // most recent first
 };
 
 PangoContext* TextContext();

@@ -10,14 +10,14 @@ namespace {
 
 class HGlobalStream final : public IStream {
 public:
-    HGlobalStream(HGLOBAL memory, bool deleteOnRelease) : memory_(memory), deleteOnRelease_(deleteOnRelease) {}
+    HGlobalStream(HGLOBAL memory, bool deleteOnRelease) : memory(memory), deleteOnRelease(deleteOnRelease) {}
 
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
 
     ULONG STDMETHODCALLTYPE Release() override {
-        ULONG left = --references_;
+        ULONG left = --references;
         if (left == 0) {
-            if (deleteOnRelease_) GlobalFree(memory_);
+            if (deleteOnRelease) GlobalFree(memory);
             delete this;
         }
         return left;
@@ -25,14 +25,14 @@ public:
 
     HRESULT STDMETHODCALLTYPE Read(void* buffer, ULONG bytes, ULONG* read) override {
         if (!buffer && bytes) return E_POINTER;
-        SIZE_T size = GlobalSize(memory_);
-        SIZE_T count = position_ < size ? std::min<SIZE_T>(bytes, size - position_) : 0;
+        SIZE_T size = GlobalSize(memory);
+        SIZE_T count = position < size ? std::min<SIZE_T>(bytes, size - position) : 0;
         if (count) {
-            auto* data = static_cast<const char*>(GlobalLock(memory_));
+            auto* data = static_cast<const char*>(GlobalLock(memory));
             if (!data) return E_FAIL;
-            std::memcpy(buffer, data + position_, count);
-            GlobalUnlock(memory_);
-            position_ += count;
+            std::memcpy(buffer, data + position, count);
+            GlobalUnlock(memory);
+            position += count;
         }
         if (read) *read = static_cast<ULONG>(count);
         return S_OK;  // a short read at the end is not an error for this stream
@@ -42,15 +42,15 @@ public:
         if (written) *written = 0;
         if (!buffer && bytes) return E_POINTER;
         if (!bytes) return S_OK;
-        if (position_ + bytes > GlobalSize(memory_) &&
-            !platform::ole::ResizeBlock(memory_, position_ + bytes)) {
+        if (position + bytes > GlobalSize(memory) &&
+            !platform::ole::ResizeBlock(memory, position + bytes)) {
             return E_OUTOFMEMORY;
         }
-        auto* data = static_cast<char*>(GlobalLock(memory_));
+        auto* data = static_cast<char*>(GlobalLock(memory));
         if (!data) return E_FAIL;
-        std::memcpy(data + position_, buffer, bytes);
-        GlobalUnlock(memory_);
-        position_ += bytes;
+        std::memcpy(data + position, buffer, bytes);
+        GlobalUnlock(memory);
+        position += bytes;
         if (written) *written = bytes;
         return S_OK;
     }
@@ -58,10 +58,10 @@ public:
 private:
     ~HGlobalStream() = default;
 
-    HGLOBAL memory_;
-    bool deleteOnRelease_;
-    ULONG references_ = 1;
-    SIZE_T position_ = 0;
+    HGLOBAL memory;
+    bool deleteOnRelease;
+    ULONG references = 1;
+    SIZE_T position = 0;
 };
 
 }  // namespace

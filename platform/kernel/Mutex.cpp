@@ -22,23 +22,23 @@ class HandleTable {
 public:
     KernelMutex* Add() {
         auto* mutex = new KernelMutex;
-        std::lock_guard<std::mutex> guard(lock_);
-        live_.insert(mutex);
+        std::lock_guard<std::mutex> guard(lock);
+        live.insert(mutex);
         return mutex;
     }
     KernelMutex* Find(HANDLE handle) {
-        std::lock_guard<std::mutex> guard(lock_);
-        auto it = live_.find(static_cast<KernelMutex*>(handle));
-        return it == live_.end() ? nullptr : *it;
+        std::lock_guard<std::mutex> guard(lock);
+        auto it = live.find(static_cast<KernelMutex*>(handle));
+        return it == live.end() ? nullptr : *it;
     }
     bool Remove(HANDLE handle) {
-        std::lock_guard<std::mutex> guard(lock_);
-        return live_.erase(static_cast<KernelMutex*>(handle)) == 1;
+        std::lock_guard<std::mutex> guard(lock);
+        return live.erase(static_cast<KernelMutex*>(handle)) == 1;
     }
 
 private:
-    std::mutex lock_;
-    std::unordered_set<KernelMutex*> live_;
+    std::mutex lock;
+    std::unordered_set<KernelMutex*> live;
 };
 
 HandleTable& Handles() {

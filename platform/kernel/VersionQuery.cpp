@@ -26,9 +26,9 @@ struct Item {
 
 class Record {
 public:
-    explicit Record(const unsigned char* bytes) : bytes_(bytes) {}
+    explicit Record(const unsigned char* bytes) : bytes(bytes) {}
 
-    uint16_t Word(size_t at) const { return static_cast<uint16_t>(bytes_[at] | (bytes_[at + 1] << 8)); }
+    uint16_t Word(size_t at) const { return static_cast<uint16_t>(bytes[at] | (bytes[at + 1] << 8)); }
 
     // The item at `start`, which must lie within [start, limit).
     std::optional<Item> ItemAt(size_t start, size_t limit) const {
@@ -73,7 +73,7 @@ public:
 private:
     static size_t Align(size_t at) { return (at + 3) & ~size_t(3); }
 
-    const unsigned char* bytes_;
+    const unsigned char* bytes;
 };
 
 std::vector<std::wstring> SplitPath(LPCWSTR path) {

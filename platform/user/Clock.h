@@ -18,14 +18,14 @@ public:
 // A clock that moves only through Advance.
 class ManualClock : public Clock {
 public:
-    uint64_t NowMs() override { return now_; }
+    uint64_t NowMs() override { return now; }
     bool IsManual() const override { return true; }
-    void Advance(uint64_t milliseconds) { now_ += milliseconds; }
-    void AdvanceTo(uint64_t time) { if (time > now_) now_ = time; }
+    void Advance(uint64_t milliseconds) { now += milliseconds; }
+    void AdvanceTo(uint64_t time) { if (time > now) now = time; }
 
 private:
     // Starts well away from zero so that "time minus interval" never wraps.
-    uint64_t now_ = 1000000;
+    uint64_t now = 1000000;
 };
 
 // The current clock: the monotonic system clock unless replaced.

@@ -9,17 +9,17 @@ namespace {
 
 class Lexer {
 public:
-    explicit Lexer(const std::string& text) : text_(text) {}
+    explicit Lexer(const std::string& text) : text(text) {}
 
     std::vector<Token> Run() {
         std::vector<Token> tokens;
         while (SkipBlanksAndComments()) {
-            const char c = text_[pos_];
+            const char c = text[pos];
             if (c == '#' && AtLineStart()) {
                 Directive();
             } else if (c == ',') {
-                tokens.push_back({Token::Comma, ",", 0, line_});
-                ++pos_;
+                tokens.push_back({Token::Comma, ",", 0, line});
+                ++pos;
             } else if (c == '"') {
                 tokens.push_back(StringToken());
             } else if (std::isdigit(static_cast<unsigned char>(c))) {
@@ -27,21 +27,21 @@ public:
             } else if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') {
                 tokens.push_back(WordToken());
             } else if (c == '{' || c == '}') {
-                tokens.push_back({Token::Word, c == '{' ? "BEGIN" : "END", 0, line_});
-                ++pos_;
+                tokens.push_back({Token::Word, c == '{' ? "BEGIN" : "END", 0, line});
+                ++pos;
             } else {
-                throw ScriptError(line_, std::string("unexpected character '") + c + "'");
+                throw ScriptError(line, std::string("unexpected character '") + c + "'");
             }
         }
         // A script that stops short is reported at its last statement.
-        tokens.push_back({Token::End, "", 0, tokens.empty() ? line_ : tokens.back().line});
+        tokens.push_back({Token::End, "", 0, tokens.empty() ? line : tokens.back().line});
         return tokens;
     }
 
 private:
     bool AtLineStart() const {
-        for (size_t i = pos_; i > 0; --i) {
-            const char c = text_[i - 1];
+        for (size_t i = pos; i > 0; --i) {
+            const char c = text[i - 1];
             if (c == '\n') return true;
             if (c != ' ' && c != '\t') return false;
         }
@@ -51,30 +51,30 @@ private:
     // Only the code page directive is understood, and only for UTF-8: the
     // script's strings are decoded as UTF-8 regardless.
     void Directive() {
-        const size_t end = text_.find('\n', pos_);
-        std::string line = text_.substr(pos_, end == std::string::npos ? std::string::npos : end - pos_);
-        while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back()))) line.pop_back();
-        if (line != "#pragma code_page(65001)")
-            throw ScriptError(line_, "unsupported directive: " + line);
-        pos_ = end == std::string::npos ? text_.size() : end;
+        const size_t end = text.find('\n', pos);
+        std::string directive = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        while (!directive.empty() && std::isspace(static_cast<unsigned char>(directive.back()))) directive.pop_back();
+        if (directive != "#pragma code_page(65001)")
+            throw ScriptError(line, "unsupported directive: " + directive);
+        pos = end == std::string::npos ? text.size() : end;
     }
 
     bool SkipBlanksAndComments() {
-        while (pos_ < text_.size()) {
-            const char c = text_[pos_];
+        while (pos < text.size()) {
+            const char c = text[pos];
             if (c == '\n') {
-                ++line_;
-                ++pos_;
+                ++line;
+                ++pos;
             } else if (c == ' ' || c == '\t' || c == '\r') {
-                ++pos_;
-            } else if (text_.compare(pos_, 2, "//") == 0) {
-                while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
-            } else if (text_.compare(pos_, 2, "/*") == 0) {
-                const int startLine = line_;
-                const size_t end = text_.find("*/", pos_ + 2);
+                ++pos;
+            } else if (text.compare(pos, 2, "//") == 0) {
+                while (pos < text.size() && text[pos] != '\n') ++pos;
+            } else if (text.compare(pos, 2, "/*") == 0) {
+                const int startLine = line;
+                const size_t end = text.find("*/", pos + 2);
                 if (end == std::string::npos) throw ScriptError(startLine, "unterminated comment");
-                for (size_t i = pos_; i < end; ++i) line_ += text_[i] == '\n';
-                pos_ = end + 2;
+                for (size_t i = pos; i < end; ++i) line += text[i] == '\n';
+                pos = end + 2;
             } else {
                 return true;
             }
@@ -83,15 +83,15 @@ private:
     }
 
     Token StringToken() {
-        Token token{Token::String, "", 0, line_};
-        ++pos_;
+        Token token{Token::String, "", 0, line};
+        ++pos;
         for (;;) {
-            if (pos_ >= text_.size() || text_[pos_] == '\n') throw ScriptError(token.line, "unterminated string");
-            const char c = text_[pos_++];
+            if (pos >= text.size() || text[pos] == '\n') throw ScriptError(token.line, "unterminated string");
+            const char c = text[pos++];
             if (c == '"') {
-                if (pos_ < text_.size() && text_[pos_] == '"') {
+                if (pos < text.size() && text[pos] == '"') {
                     token.text += '"';
-                    ++pos_;
+                    ++pos;
                     continue;
                 }
                 return token;
@@ -100,22 +100,22 @@ private:
                 token.text += c;
                 continue;
             }
-            const char e = pos_ < text_.size() ? text_[pos_++] : '\0';
+            const char e = pos < text.size() ? text[pos++] : '\0';
             switch (e) {
             case 'n': token.text += '\n'; break;
             case 't': token.text += '\t'; break;
             case '\\': token.text += '\\'; break;
             case '"': token.text += '"'; break;
-            default: throw ScriptError(line_, std::string("unsupported escape \\") + e);
+            default: throw ScriptError(line, std::string("unsupported escape \\") + e);
             }
         }
     }
 
     Token NumberToken() {
-        Token token{Token::Number, "", 0, line_};
-        const size_t start = pos_;
-        while (pos_ < text_.size() && std::isalnum(static_cast<unsigned char>(text_[pos_]))) ++pos_;
-        std::string digits = text_.substr(start, pos_ - start);
+        Token token{Token::Number, "", 0, line};
+        const size_t start = pos;
+        while (pos < text.size() && std::isalnum(static_cast<unsigned char>(text[pos]))) ++pos;
+        std::string digits = text.substr(start, pos - start);
         token.text = digits;
         if (!digits.empty() && (digits.back() == 'L' || digits.back() == 'l')) digits.pop_back();
         const bool hex = digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X');
@@ -125,26 +125,26 @@ private:
             const int v = std::isdigit(static_cast<unsigned char>(d)) ? d - '0'
                           : hex && std::isxdigit(static_cast<unsigned char>(d)) ? std::tolower(d) - 'a' + 10
                                                                                   : -1;
-            if (v < 0) throw ScriptError(line_, "bad number " + token.text);
+            if (v < 0) throw ScriptError(line, "bad number " + token.text);
             value = value * (hex ? 16 : 10) + v;
-            if (value > 0xFFFFFFFFu) throw ScriptError(line_, "number too large: " + token.text);
+            if (value > 0xFFFFFFFFu) throw ScriptError(line, "number too large: " + token.text);
         }
-        if (body.empty()) throw ScriptError(line_, "bad number " + token.text);
+        if (body.empty()) throw ScriptError(line, "bad number " + token.text);
         token.value = static_cast<uint32_t>(value);
         return token;
     }
 
     Token WordToken() {
-        Token token{Token::Word, "", 0, line_};
-        while (pos_ < text_.size() &&
-               (std::isalnum(static_cast<unsigned char>(text_[pos_])) || text_[pos_] == '_'))
-            token.text += text_[pos_++];
+        Token token{Token::Word, "", 0, line};
+        while (pos < text.size() &&
+               (std::isalnum(static_cast<unsigned char>(text[pos])) || text[pos] == '_'))
+            token.text += text[pos++];
         return token;
     }
 
-    const std::string& text_;
-    size_t pos_ = 0;
-    int line_ = 1;
+    const std::string& text;
+    size_t pos = 0;
+    int line = 1;
 };
 
 }  // namespace

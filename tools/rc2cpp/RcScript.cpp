@@ -38,7 +38,7 @@ std::u16string ToUtf16(const std::string& text, int line) {
 
 class Parser {
 public:
-    explicit Parser(std::vector<Token> tokens) : tokens_(std::move(tokens)) {}
+    explicit Parser(std::vector<Token> tokens) : tokens(std::move(tokens)) {}
 
     Script Run() {
         Script script;
@@ -47,10 +47,10 @@ public:
     }
 
 private:
-    const Token& Peek() const { return tokens_[pos_]; }
+    const Token& Peek() const { return tokens[pos]; }
     const Token& Next() {
-        const Token& t = tokens_[pos_];
-        if (t.kind != Token::End) ++pos_;
+        const Token& t = tokens[pos];
+        if (t.kind != Token::End) ++pos;
         return t;
     }
     [[noreturn]] void Fail(const Token& at, const std::string& message) const {
@@ -123,7 +123,7 @@ private:
         file.isIcon = kind.text == "ICON";
         file.type = Id();
         file.file = String();
-        if (file.file.empty()) Fail(tokens_[pos_ - 1], "empty file name");
+        if (file.file.empty()) Fail(tokens[pos - 1], "empty file name");
         script.files.push_back(file);
     }
 
@@ -188,8 +188,8 @@ private:
         return items;
     }
 
-    std::vector<Token> tokens_;
-    size_t pos_ = 0;
+    std::vector<Token> tokens;
+    size_t pos = 0;
 };
 
 }  // namespace
