@@ -43,14 +43,14 @@ TEST(ListLayout, ScrollingARowIntoView)
     EXPECT_EQ(OffsetShowingRow(0, 100, 70, 58, 300), 100);  // taller: its top
 }
 
-TEST(ListScrolling, KeysAndWheelClampAtBothEnds)
+TEST(ListScrolling, KeysStepAndClampAtBothEnds)
 {
-    // 200 the largest position, a 60-pixel window.
-    EXPECT_EQ(PositionAfterKey(VK_NEXT, 180, 200, 60), 200u);
-    EXPECT_EQ(PositionAfterKey(VK_PRIOR, 30, 200, 60), 0u);
-    EXPECT_EQ(PositionAfterKey(VK_DOWN, 190, 200, 60), 200u);
-    EXPECT_EQ(PositionAfterKey(VK_UP, 10, 200, 60), 0u);
-    EXPECT_EQ(PositionAfterKey(VK_LEFT, 30, 200, 60), 30u);
+    // 200 the largest position, a 60-pixel window: a page is 48, an arrow 20.
+    const struct { UINT key; uint32_t from, to; } keys[] = {
+        {VK_NEXT, 100, 148}, {VK_NEXT, 180, 200}, {VK_PRIOR, 30, 0},  {VK_DOWN, 100, 120},
+        {VK_DOWN, 190, 200}, {VK_UP, 100, 80},    {VK_UP, 10, 0},     {VK_LEFT, 30, 30}};
+    for (const auto& k : keys)
+        EXPECT_EQ(PositionAfterKey(k.key, k.from, 200, 60), k.to) << k.key << " " << k.from;
     EXPECT_EQ(PositionAfterWheel(240, 0, 7, 100), 0u);
     EXPECT_EQ(PositionAfterWheel(-120, 30, 90, 100), 100u);
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -33,6 +34,7 @@ protected:
                      reinterpret_cast<LPARAM>(bar.Control()));
     }
 
+    // Every position notified since the last call.
     std::vector<WPARAM> Notified()
     {
         kytest::PumpUntilIdle();
@@ -104,23 +106,17 @@ TEST_F(ScrollbarWindow, RequestsStepAndClamp)
     EXPECT_EQ(bar.LastNotified(), 99000);
 }
 
-TEST_F(ScrollbarWindow, ContentThatFitsDisablesTheControl)
+TEST_F(ScrollbarWindow, TheControlIsScaledAndDisabledWhenTheContentFits)
 {
+    bar.SetRange(100000, 1000, 0);
+    EXPECT_DOUBLE_EQ(bar.Scale(), 24.4140625);
+    const SCROLLINFO info = ControlInfo();
+    EXPECT_EQ((std::array{info.nMin, info.nMax, int(info.nPage)}), (std::array{0, 4096, 41}));
     bar.SetRange(58, 58, 0);
     EXPECT_EQ(bar.MaxPosition(), 0u);
     EXPECT_FALSE(IsWindowEnabled(bar.Control()));
     Scroll(SB_PAGEDOWN);
     EXPECT_EQ(bar.Position(), 0u);
-}
-
-TEST_F(ScrollbarWindow, LongContentIsScaledForTheControl)
-{
-    bar.SetRange(100000, 1000, 0);
-    EXPECT_DOUBLE_EQ(bar.Scale(), 24.4140625);
-    const SCROLLINFO info = ControlInfo();
-    EXPECT_EQ(info.nMin, 0);
-    EXPECT_EQ(info.nMax, 4096);
-    EXPECT_EQ(info.nPage, 41u);
 }
 
 TEST_F(ScrollbarWindow, SetRangeNotifiesOnlyWhenItClamps)
