@@ -7,12 +7,6 @@
 
 using kytest::GdiKind;
 
-namespace {
-
-constexpr const char* kNoInjection = "the real GDI cannot be made to fail on request";
-
-}  // namespace
-
 TEST(CacheFailure, AFailedPenOrBrushSpendsAnIdentifierAFailedFontDoesNot)
 {
     IdGenerator ids;
@@ -21,7 +15,7 @@ TEST(CacheFailure, AFailedPenOrBrushSpendsAnIdentifierAFailedFontDoesNot)
     FontCache fonts(ids);
 
     if (!kytest::FailNextGdiCreations(GdiKind::Pen, 1))
-        GTEST_SKIP() << kNoInjection;
+        GTEST_SKIP() << "the real GDI cannot be made to fail on request";
     EXPECT_EQ(pens.Acquire(RGB(1, 2, 3), PS_SOLID, 1), PenCache::kNoPen);  // spent 1
     EXPECT_EQ(pens.Size(), 0u);
 
