@@ -32,12 +32,8 @@ TEST(Trim, OnlyBlanksAndTabs)
 // One value at the start, after blanks; anything else reads as 0 and fails.
 TEST(ToFloat, ScansExactlyOneValue)
 {
-    const struct {
-        const wchar_t* text;
-        bool read;
-        float value;
-    } cases[] = {{L"", false, 0}, {L"12abc", true, 12}, {L" 7", true, 7}, {L"1e1", true, 10},
-                 {L"7.5", true, 7.5f}, {L"abc", false, 0}};
+    const struct { const wchar_t* text; bool read; float value; } cases[] = {
+        {L"", false, 0}, {L"12abc", true, 12}, {L" 7", true, 7}, {L"1e1", true, 10}, {L"7.5", true, 7.5f}, {L"abc", false, 0}};
     for (const auto& c : cases) {
         float value = -1.0f;
         EXPECT_EQ(ToFloat(c.text, value), c.read) << c.text;
@@ -45,15 +41,12 @@ TEST(ToFloat, ScansExactlyOneValue)
     }
 }
 
+// The C runtimes differ on whether "%f" accepts "nan"; either way the caller
+// must not receive a finite number from it.
 TEST(ToFloat, NotANumberIsNeverAnOrdinaryValue)
 {
-    // The C runtimes differ on whether "%f" accepts "nan"; either way the
-    // caller must not receive a finite number from it.
     float value = 0.0f;
-    if (ToFloat(L"nan", value))
-        EXPECT_TRUE(std::isnan(value));
-    else
-        EXPECT_EQ(value, 0.0f);
+    EXPECT_TRUE(ToFloat(L"nan", value) ? std::isnan(value) : value == 0.0f);
 }
 
 TEST(CopyTo, TerminatesAndTruncates)
