@@ -35,7 +35,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Drawing, EmptyPicturesDrawNothing)
+TEST_F(Drawing, EmptyPicturesAndPiecesDrawNothing)
 {
     Canvas canvas(40, 40);
     KyJigsawImage empty;

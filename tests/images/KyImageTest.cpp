@@ -58,8 +58,7 @@ KyImagePool& Pool()
 TEST(GdiplusSession, StartsWithTheFirstHolderAndStopsWithTheLast)
 {
     GdiplusSession session;
-    ASSERT_TRUE(session.Acquire());
-    ASSERT_TRUE(session.Acquire());
+    ASSERT_TRUE(session.Acquire() && session.Acquire());
     session.Release();
     EXPECT_TRUE(session.Started());
     session.Release();
@@ -78,11 +77,8 @@ TEST(GdiplusSession, StartsWithTheFirstHolderAndStopsWithTheLast)
 // Every refused load empties an object that held a picture and adds no entry.
 TEST(KyImage, RefusedLoadsLeaveTheObjectEmpty)
 {
-    std::vector<uint8_t> corrupt = Strip();
-    for (size_t i = 12; i < corrupt.size(); ++i)  // everything after the signature
-        corrupt[i] = static_cast<uint8_t>(i * 37);
+    // Decoding itself is the platform's; one broken picture stands for all.
     const std::vector<uint8_t> half(Strip().begin(), Strip().begin() + Strip().size() / 2);
-    const std::vector<uint8_t> notAPicture{'h', 'e', 'l', 'l', 'o'};
     const std::wstring bad = WriteTemp("ky-pool-truncated.png", std::vector<uint8_t>(Strip().begin(), Strip().begin() + 60));
     KyImage whole, empty;
     ASSERT_TRUE(Load(whole, true));
@@ -95,9 +91,7 @@ TEST(KyImage, RefusedLoadsLeaveTheObjectEmpty)
     } refused[] = {
         {"no bytes", [](KyImage& i, bool s) { return i.LoadFromMemory(Strip().data(), 0, s); }},
         {"null bytes", [](KyImage& i, bool s) { return i.LoadFromMemory(nullptr, 100, s); }},
-        {"corrupt", [&](KyImage& i, bool s) { return Load(i, s, corrupt); }},
         {"truncated", [&](KyImage& i, bool s) { return Load(i, s, half); }},
-        {"not a picture", [&](KyImage& i, bool s) { return Load(i, s, notAPicture); }},
         {"empty path", [](KyImage& i, bool s) { return i.LoadFromFile(L"", s); }},
         {"null path", [](KyImage& i, bool s) { return i.LoadFromFile(nullptr, s); }},
         {"missing file", [](KyImage& i, bool s) { return i.LoadFromFile(L"no-such-picture-here.png", s); }},

@@ -2,7 +2,7 @@
 // stays inside each row's visible part, selection, scrolling and timers.
 #include "platform/testing/TestPlatform.h"
 #include "tests/support/RecordingWnd.h"
-#include "ProbeItem.h"
+#include "framework/controls/KyItemBase.h"
 #include "framework/controls/KyList.h"
 #include "framework/controls/KyListMessages.h"
 
@@ -10,6 +10,7 @@
 
 #include <array>
 #include <climits>
+#include <new>
 #include <string>
 #include <utility>
 
@@ -18,6 +19,36 @@ namespace {
 constexpr COLORREF kColours[] = {RGB(200, 30, 30), RGB(30, 160, 40), RGB(40, 60, 220), RGB(230, 200, 0),
                                  RGB(0, 200, 200), RGB(150, 0, 150)};
 constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+struct ProbeRecord {
+    int clicks = 0, doubleClicks = 0, ticks = 0;
+};
+
+// Fills its whole row (not just the visible part) and more, black when
+// selected, and counts what the list asked of it.
+class ProbeItem : public KyItemBase {
+public:
+    ProbeItem(COLORREF fill, ProbeRecord* record) : colour(fill), seen(record) {}
+    KyItemBase* Clone() const override { return new (std::nothrow) ProbeItem(*this); }
+    void Release() override { delete this; }
+    void GetTexts(std::vector<std::wstring>& texts) const override { texts.assign(1, L"probe"); }
+    void OnTimer(int32_t) override { ++seen->ticks; }
+    void OnClick(POINT, const RECT&, const RECT&) override { ++seen->clicks; }
+    void OnDoubleClick(POINT, const RECT&, const RECT&) override { ++seen->doubleClicks; }
+    void PaintItem(HDC dc, HFONT, const RECT& row, const RECT&, const std::vector<KyListColumn>&, bool) override
+    {
+        HBRUSH brush = CreateSolidBrush(selected ? RGB(0, 0, 0) : colour);
+        RECT spill{row.left - 5, row.top - 5, row.right + 5, row.bottom + 5};
+        FillRect(dc, &spill, brush);
+        DeleteObject(brush);
+    }
+    IList* Owner() const { return list; }
+
+private:
+    ProbeItem(const ProbeItem&) = default;
+    COLORREF colour;
+    ProbeRecord* seen;
+};
 
 // A list 300 x 60 with rows of 20 at the bottom of its host.
 class ListWindow : public ::testing::Test {
@@ -41,11 +72,10 @@ protected:
         return id;
     }
 
-    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam = 0)
+    void Send(UINT message, WPARAM wParam, LPARAM lParam = 0)
     {
-        const LRESULT result = SendMessageW(list.GetHwnd(), message, wParam, lParam);
+        SendMessageW(list.GetHwnd(), message, wParam, lParam);
         kytest::PumpUntilIdle();
-        return result;
     }
 
     COLORREF Pixel(int x, int y) { return kytest::ReadPixel(list.GetHwnd(), x, y); }
@@ -69,6 +99,7 @@ TEST_F(ListWindow, RowsFillTheAreaAndTheNewestIsScrolledIntoView)
     area = list.ItemArea();
     EXPECT_EQ(area.right, 299 - GetSystemMetrics(SM_CXVSCROLL));
     EXPECT_EQ(list.VerticalOffset(), 2);
+    // The bar stands right of the rows, inside the frame.
     HWND bar = list.VerticalBar().GetHwnd();
     ASSERT_TRUE(bar != nullptr && IsWindowVisible(bar));
     RECT barRect{};

@@ -72,18 +72,16 @@ TEST(ScrollbarArithmetic, WithoutAControlTheStateStillClamps)
     EXPECT_EQ(detached.FromControl(123), 123u);
 }
 
-// Each scroll request, then where the bar ends and every position notified.
-struct ScrollCase {
-    const char* name;
-    unsigned lineStep, content, view, start;
-    std::vector<std::pair<WORD, WORD>> requests;
-    unsigned position;
-    Positions notified;
-};
-
 TEST_F(ScrollbarWindow, RequestsStepAndClamp)
 {
-    const ScrollCase cases[] = {
+    // Each scroll request, then where the bar ends and every position notified.
+    const struct {
+        const char* name;
+        unsigned lineStep, content, view, start;
+        std::vector<std::pair<WORD, WORD>> requests;
+        unsigned position;
+        Positions notified;
+    } cases[] = {
         {"a line stops at the largest position", 5, 60, 58, 0, {{SB_LINEDOWN, 0}, {SB_ENDSCROLL, 0}}, 2, {2, 2}},
         {"top and bottom move by one line", 5, 200, 50, 100,
          {{SB_TOP, 0}, {SB_BOTTOM, 0}, {SB_BOTTOM, 0}, {SB_PAGEUP, 0}, {SB_PAGEUP, 0}, {SB_PAGEUP, 0}}, 0,
@@ -92,7 +90,7 @@ TEST_F(ScrollbarWindow, RequestsStepAndClamp)
         {"the thumb is scaled", 1, 100000, 1000, 0, {{SB_THUMBTRACK, 2048}, {SB_THUMBPOSITION, 4096}}, 99000,
          {50000, 99000}},
     };
-    for (const ScrollCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         bar.SetLineStep(c.lineStep);
         bar.SetRange(c.content, c.view, c.start);
