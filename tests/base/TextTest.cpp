@@ -51,13 +51,13 @@ TEST(ToFloat, NotANumberIsNeverAnOrdinaryValue)
 
 TEST(CopyTo, TerminatesAndTruncates)
 {
-    wchar_t buffer[8] = {L'x', L'x', L'x', L'x', L'x', L'x', L'x', L'x'};
-    EXPECT_EQ(CopyTo(L"abc", buffer, 1), 0u);
-    EXPECT_EQ(buffer[0], L'\0');
-    EXPECT_EQ(CopyTo(L"abcd", buffer, 4), 3u);
-    EXPECT_EQ(std::wstring(buffer), L"abc");
-    EXPECT_EQ(CopyTo(L"abc", buffer, 8), 3u);
-    EXPECT_EQ(std::wstring(buffer), L"abc");
+    // {source, capacity, copied, text}: a null buffer or no room copies nothing.
+    const struct { const wchar_t* source; std::size_t capacity, copied; const wchar_t* text; } cases[] = {
+        {L"abc", 1, 0, L""}, {L"abcd", 4, 3, L"abc"}, {L"abc", 8, 3, L"abc"}, {L"abc", 0, 0, L"xxxxxxx"}};
+    for (const auto& c : cases) {
+        wchar_t buffer[8] = L"xxxxxxx";
+        EXPECT_EQ(CopyTo(c.source, buffer, c.capacity), c.copied) << c.capacity;
+        EXPECT_EQ(std::wstring(buffer), c.text) << c.capacity;
+    }
     EXPECT_EQ(CopyTo(L"abc", nullptr, 8), 0u);
-    EXPECT_EQ(CopyTo(L"abc", buffer, 0), 0u);
 }

@@ -93,36 +93,26 @@ TEST_F(KyWndDispatch, TheFrameworksOwnMessagesStayAwayFromTheHandler)
     EXPECT_EQ(WParams(KYWM_SHOWN + 50), std::vector<WPARAM>{7});
 }
 
-TEST_F(KyWndDispatch, EveryPressTakesTheFocus)
+TEST_F(KyWndDispatch, EveryPressTakesTheFocusAndCaptureEndsBeforeTheHandlerSeesTheRelease)
 {
     Place();
-    for (int press = 0; press < 2; ++press) {
+    for (bool capture : {false, true}) {
+        child.captureOnPress = capture;
         SetFocus(parent.GetHwnd());
-        SendMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
+        // Coordinates left of and above the window arrive signed.
+        SendMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, -7));
         EXPECT_EQ(GetFocus(), handle);
-        EXPECT_EQ(GetCapture(), nullptr);
-        EXPECT_EQ(child.lastPressAsked.x, 5);
+        EXPECT_EQ((std::array{child.lastPressAsked.x, child.lastPressAsked.y}), (std::array<LONG, 2>{-5, -7}));
+        EXPECT_EQ(child.Seen(WM_LBUTTONDOWN).back().captureAtTheTime, capture ? handle : nullptr);
+        SendMessageW(handle, WM_LBUTTONUP, 0, MAKELPARAM(300, 300));
+        EXPECT_EQ(child.Seen(WM_LBUTTONUP).back().captureAtTheTime, nullptr);
     }
-    EXPECT_EQ(child.Seen(WM_LBUTTONDOWN).size(), 2u);
-}
-
-TEST_F(KyWndDispatch, CaptureIsReleasedBeforeTheHandlerSeesTheRelease)
-{
-    child.captureOnPress = true;
-    Place();
-    // Coordinates left of and above the window arrive signed.
-    SendMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, -7));
-    EXPECT_EQ((std::array{child.lastPressAsked.x, child.lastPressAsked.y}), (std::array<LONG, 2>{-5, -7}));
-    EXPECT_EQ(child.Seen(WM_LBUTTONDOWN).at(0).captureAtTheTime, handle);
-    // A second press while captured does not ask again.
+    // A second press while captured does not ask again; destroying a
+    // captured window releases the capture too.
+    SendMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     child.lastPressAsked = POINT{-1000, -1000};
     SendMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     EXPECT_EQ(child.lastPressAsked.x, -1000);
-    SendMessageW(handle, WM_LBUTTONUP, 0, MAKELPARAM(300, 300));
-    EXPECT_FALSE(child.Captured());
-    EXPECT_EQ(child.Seen(WM_LBUTTONUP).at(0).captureAtTheTime, nullptr);
-    // Destroying a captured window releases the capture too.
-    SendMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     ASSERT_TRUE(child.Captured());
     DestroyWindow(handle);
     EXPECT_FALSE(child.Captured());

@@ -18,7 +18,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(249, 0, 31);
 const wchar_t kTip1[] = L"提示：鼠标直接拖动蜡烛，或按键盘左、右方向键，可移动蜡烛位置";
-const wchar_t kTip2[] = L"提示：滑动鼠标滚轮，或按键盘上、下方向键，可调整显示比例";
 const wchar_t kRangeMessage[] = L"透镜焦距必须在 [3.0, 50.0] 区间内";
 
 class StatusDisplay : public ::testing::Test {
@@ -44,13 +43,8 @@ protected:
     {
         std::pair<int, int> census{0, 0};
         const Canvas shot(list, RECT{0, top, 200, top + 20});
-        for (int y = top + 2; y < top + 18; ++y) {
-            for (int x = 3; x < 200; ++x) {
-                const COLORREF pixel = shot.Pixel(x, y);
-                census.first += pixel == colour;
-                census.second += pixel != colour && pixel != background;
-            }
-        }
+        for (const auto& [x, y] : shot.Painted(RECT{3, top + 2, 200, top + 18}, background))
+            ++(shot.Pixel(x, y) == colour ? census.first : census.second);
         return census;
     }
 
