@@ -59,32 +59,30 @@ TEST_F(KyWndPaint, AChildStartsFromTheParentsSurfaceOrFromWhite)
     }
 }
 
-TEST_F(KyWndPaint, PaintGetsTheUpdateAreaAndTheBufferReachesTheScreen)
+// A buffered window paints the update area into its buffer, which reaches
+// the screen; a window that paints itself gets WM_PAINT instead, which its
+// handler passes to DefWindowProcW.
+TEST_F(KyWndPaint, PaintGetsTheUpdateAreaUnlessTheWindowPaintsItself)
 {
-    RecordingWnd child;
-    child.paintSolid = true;
-    child.paintColour = RGB(0, 200, 0);
-    ShowChild(child, nullptr);
-    child.paintedAreas.clear();
-    RECT part{20, 10, 40, 30};
-    InvalidateRect(child.GetHwnd(), &part, FALSE);
-    UpdateWindow(child.GetHwnd());
-    ASSERT_EQ(child.paintedAreas.size(), 1u);
-    const RECT& painted = child.paintedAreas[0];
-    EXPECT_EQ((std::array{painted.left, painted.top, painted.right, painted.bottom}), (std::array<LONG, 4>{20, 10, 40, 30}));
-    EXPECT_TRUE(child.Seen(WM_PAINT).empty());
-    HDC screen = GetDC(child.GetHwnd());
-    EXPECT_EQ(GetPixel(screen, 25, 15), RGB(0, 200, 0));
-    ReleaseDC(child.GetHwnd(), screen);
-}
-
-TEST_F(KyWndPaint, AWindowThatPaintsItselfGetsWmPaint)
-{
-    RecordingWnd child;
-    child.paintsItself = true;
-    child.doubleBuffered = false;
-    // The handler passes WM_PAINT to DefWindowProcW, which validates.
-    ShowChild(child, nullptr);
-    EXPECT_FALSE(child.Seen(WM_PAINT).empty());
-    EXPECT_TRUE(child.paintedAreas.empty());
+    for (bool itself : {false, true}) {
+        RecordingWnd child;
+        child.paintsItself = itself;
+        child.doubleBuffered = !itself;
+        child.paintSolid = true;
+        child.paintColour = RGB(0, 200, 0);
+        ShowChild(child, nullptr);
+        child.paintedAreas.clear();
+        RECT part{20, 10, 40, 30};
+        InvalidateRect(child.GetHwnd(), &part, FALSE);
+        UpdateWindow(child.GetHwnd());
+        EXPECT_EQ(child.Seen(WM_PAINT).empty(), !itself);
+        ASSERT_EQ(child.paintedAreas.size(), itself ? 0u : 1u);
+        if (itself)
+            continue;
+        const RECT& painted = child.paintedAreas[0];
+        EXPECT_EQ((std::array{painted.left, painted.top, painted.right, painted.bottom}), (std::array<LONG, 4>{20, 10, 40, 30}));
+        HDC screen = GetDC(child.GetHwnd());
+        EXPECT_EQ(GetPixel(screen, 25, 15), RGB(0, 200, 0));
+        ReleaseDC(child.GetHwnd(), screen);
+    }
 }

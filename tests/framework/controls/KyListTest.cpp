@@ -214,8 +214,7 @@ TEST_F(ListWindow, ForeignRequestsMatchNothing)
 // before the list scrolls, and a notched wheel is unchanged.
 struct WheelCase {
     const char* name;
-    int deltas[3];
-    int offsets[3];
+    int deltas[3], offsets[3];
 };
 
 class ListWheel : public ListWindow, public ::testing::WithParamInterface<WheelCase> {};

@@ -68,8 +68,6 @@ TEST(ScrollbarArithmetic, WithoutAControlTheStateStillClamps)
     KyStandardScrollbar detached(false);
     detached.SetRange(300, 100, 500);
     EXPECT_EQ(detached.Position(), 200u);
-    EXPECT_EQ(detached.ToControl(123), 123);
-    EXPECT_EQ(detached.FromControl(123), 123u);
 }
 
 TEST_F(ScrollbarWindow, RequestsStepAndClamp)
