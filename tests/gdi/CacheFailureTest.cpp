@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-using kytest::GdiKind;
-
 TEST(CacheFailure, AFailedPenOrBrushSpendsAnIdentifierAFailedFontDoesNot)
 {
     IdGenerator ids;
@@ -14,18 +12,15 @@ TEST(CacheFailure, AFailedPenOrBrushSpendsAnIdentifierAFailedFontDoesNot)
     BrushCache brushes(ids);
     FontCache fonts(ids);
 
-    if (!kytest::FailNextGdiCreations(GdiKind::Pen, 1))
+    if (!kytest::FailNextGdiCreations(kytest::GdiKind::Pen, 1))
         GTEST_SKIP() << "the real GDI cannot be made to fail on request";
     EXPECT_EQ(pens.Acquire(RGB(1, 2, 3), PS_SOLID, 1), PenCache::kNoPen);  // spent 1
-    EXPECT_EQ(pens.Size(), 0u);
 
-    ASSERT_TRUE(kytest::FailNextGdiCreations(GdiKind::Brush, 1));
+    ASSERT_TRUE(kytest::FailNextGdiCreations(kytest::GdiKind::Brush, 1));
     EXPECT_EQ(brushes.Acquire(RGB(1, 2, 3)), BrushCache::kNoBrush);  // spent 2
-    EXPECT_EQ(brushes.Size(), 0u);
 
-    ASSERT_TRUE(kytest::FailNextGdiCreations(GdiKind::Font, 1));
+    ASSERT_TRUE(kytest::FailNextGdiCreations(kytest::GdiKind::Font, 1));
     EXPECT_EQ(fonts.Acquire(18, L"宋体", FW_NORMAL), FontCache::kNoFont);  // spent none
-    EXPECT_EQ(fonts.Size(), 0u);
 
     // Nothing of the failures was listed: the same requests now create.
     EXPECT_EQ(fonts.Acquire(18, L"宋体", FW_NORMAL), 3);

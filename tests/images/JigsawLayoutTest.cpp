@@ -16,7 +16,7 @@ struct Case {
 };
 
 const Case kCases[] = {
-    // Plain tiling and a picture at its own size are drawn in the drawing tests.
+    // A picture at its own size is drawn whole in the drawing tests.
     {"edges repeat their middle band instead of stretching", 10, 10, {2, 2, 2, 0},
      {0, 0, 20, 2},
      {{0, 0, 2, 2, 0, 0}, {2, 0, 8, 2, 2, 0}, {8, 0, 14, 2, 2, 0}, {14, 0, 18, 2, 2, 0},

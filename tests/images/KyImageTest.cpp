@@ -195,6 +195,7 @@ TEST(KyImage, ResourcesShareByModuleTypeAddressAndName)
     EXPECT_EQ(privateOne.SharedId(), 0);
     EXPECT_EQ(Shows(privateOne), Whole(0, 0, 50, 170));
     EXPECT_EQ(Pool().Size(), entries + 2);
+    EXPECT_FALSE(KyImage().LoadFromResource(nullptr, kBin, kCandle, true));  // shared: a module is needed
 
     const int32_t id = first.SharedId();
     first.Release();

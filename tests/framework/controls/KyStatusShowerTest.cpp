@@ -154,8 +154,8 @@ TEST_F(StatusDisplay, DoubleClickCopiesTheExactText)
 TEST(StatusDisplayWithoutWindow, RefusesEverythingBeforeShowAndMessagesStayRed)
 {
     KyStatusShower shower;
-    EXPECT_FALSE(shower.AddTip(L"x") || shower.AddMessage(L"x") || shower.Move(RECT{0, 0, 10, 10}));
-    EXPECT_FALSE(shower.Show(nullptr, nullptr));
+    EXPECT_FALSE(shower.AddTip(L"x") || shower.AddMessage(L"x") || shower.Move(RECT{0, 0, 10, 10})
+                 || shower.Show(nullptr, nullptr));
     // A list without a window cannot start timers.
     KyList list;
     ASSERT_NE(list.AddItem(KyStatusFlickItem(kRangeMessage, 2, kRed)), INT_MAX);
