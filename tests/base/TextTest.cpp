@@ -19,14 +19,15 @@ TEST(Format, LengthsAroundTheSmallBufferAndTheLimit)
     EXPECT_TRUE(Format(nullptr).empty());
 }
 
+// Line breaks and wide spaces are no blanks.
 TEST(Trim, OnlyBlanksAndTabs)
 {
-    EXPECT_EQ(TrimLeft(L" \t 7 \t"), L"7 \t");
-    EXPECT_EQ(TrimRight(L" \t 7 \t"), L" \t 7");
-    EXPECT_EQ(TrimLeft(L"\n7"), L"\n7");
-    EXPECT_EQ(TrimRight(L"7\u3000"), L"7\u3000");
-    EXPECT_EQ(TrimLeft(L" \t"), L"");
-    EXPECT_EQ(TrimRight(L""), L"");
+    const struct { const wchar_t *text, *left, *right; } cases[] = {
+        {L" \t 7 \t", L"7 \t", L" \t 7"}, {L"\n7\u3000", L"\n7\u3000", L"\n7\u3000"}, {L" \t", L"", L""}, {L"", L"", L""}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(TrimLeft(c.text), c.left) << c.text;
+        EXPECT_EQ(TrimRight(c.text), c.right) << c.text;
+    }
 }
 
 // One value at the start, after blanks; anything else reads as 0 and fails.
