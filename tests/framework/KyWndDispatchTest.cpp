@@ -41,22 +41,12 @@ protected:
 
 }  // namespace
 
-TEST_F(KyWndDispatch, EverySizePostsSizedWithItsOwnSize)
+// Every size, the first showing only, and activation and enabling changes.
+TEST_F(KyWndDispatch, NoticesArePostedToTheWindowItself)
 {
     MoveWindow(handle, 0, 0, 300, 200, FALSE);
     MoveWindow(handle, 0, 0, 120, 90, FALSE);
     SendMessageW(handle, WM_SIZE, SIZE_RESTORED, 0);
-    PumpMessages();
-    const auto sizes = child.Seen(WM_SIZE);
-    const auto sized = child.Seen(KYWM_SIZED);
-    ASSERT_EQ(sized.size(), sizes.size());
-    for (std::size_t i = 0; i < sizes.size(); ++i)
-        EXPECT_EQ(std::pair(sized[i].wParam, sized[i].lParam), std::pair(WPARAM{0}, sizes[i].lParam));
-    EXPECT_EQ(sizes[sizes.size() - 2].lParam, MAKELPARAM(120, 90));
-}
-
-TEST_F(KyWndDispatch, ShownOnceActivationAndEnablingArePosted)
-{
     for (int show : {SW_SHOW, SW_HIDE, SW_SHOW})
         ShowWindow(handle, show);
     SendMessageW(handle, WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 0), 0);
@@ -64,6 +54,12 @@ TEST_F(KyWndDispatch, ShownOnceActivationAndEnablingArePosted)
     SendMessageW(handle, WM_ENABLE, FALSE, 0);
     SendMessageW(handle, WM_ACTIVATEAPP, TRUE, 0);
     PumpMessages();
+    const auto sizes = child.Seen(WM_SIZE);
+    const auto sized = child.Seen(KYWM_SIZED);
+    ASSERT_EQ(sized.size(), sizes.size());
+    for (std::size_t i = 0; i < sizes.size(); ++i)
+        EXPECT_EQ(std::pair(sized[i].wParam, sized[i].lParam), std::pair(WPARAM{0}, sizes[i].lParam));
+    EXPECT_EQ(sizes[sizes.size() - 2].lParam, MAKELPARAM(120, 90));
     EXPECT_EQ(child.Seen(WM_SHOWWINDOW).size(), 3u);
     EXPECT_EQ(WParams(KYWM_SHOWN), std::vector<WPARAM>{0});
     EXPECT_EQ(WParams(KYWM_ACTIVECHANGED), (std::vector<WPARAM>{1, 0, 0, 1}));

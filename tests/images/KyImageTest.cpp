@@ -103,8 +103,6 @@ TEST(KyImage, RefusedLoadsLeaveTheObjectEmpty)
         for (bool shared : {true, false}) {
             SCOPED_TRACE(testing::Message() << r.name << (shared ? " shared" : " private"));
             KyImage image;
-            ASSERT_TRUE(Load(image, !shared));
-            image.Release();
             ASSERT_TRUE(Load(image, shared));
             const size_t entries = Pool().Size() - (shared ? 1 : 0);
             EXPECT_FALSE(r.load(image, shared));
