@@ -1,6 +1,5 @@
 // Picture objects and the pool behind them, loaded from the program's own
 // button strip (256 x 22) and candle (50 x 170).
-#include "images/GdiplusSession.h"
 #include "images/KyImage.h"
 #include "images/KyImagePool.h"
 
@@ -54,18 +53,6 @@ KyImagePool& Pool()
 }
 
 }  // namespace
-
-TEST(GdiplusSession, StartsWithTheFirstHolderAndStopsWithTheLast)
-{
-    GdiplusSession session;
-    ASSERT_TRUE(session.Acquire() && session.Acquire());
-    session.Release();
-    EXPECT_TRUE(session.Started());
-    session.Release();
-    EXPECT_FALSE(session.Started());
-    session.Release();  // unmatched: ignored
-    EXPECT_EQ(session.Holders(), 0);
-}
 
 // Every refused load empties an object that held a picture and adds no entry.
 TEST(KyImage, RefusedLoadsLeaveTheObjectEmpty)
