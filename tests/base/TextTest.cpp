@@ -19,25 +19,22 @@ TEST(Format, LengthsAroundTheSmallBufferAndTheLimit)
     EXPECT_TRUE(Format(nullptr).empty());
 }
 
+// Line breaks and wide spaces are no blanks.
 TEST(Trim, OnlyBlanksAndTabs)
 {
-    EXPECT_EQ(TrimLeft(L" \t 7 \t"), L"7 \t");
-    EXPECT_EQ(TrimRight(L" \t 7 \t"), L" \t 7");
-    EXPECT_EQ(TrimLeft(L"\n7"), L"\n7");
-    EXPECT_EQ(TrimRight(L"7\u3000"), L"7\u3000");
-    EXPECT_EQ(TrimLeft(L" \t"), L"");
-    EXPECT_EQ(TrimRight(L""), L"");
+    const struct { const wchar_t *text, *left, *right; } cases[] = {
+        {L" \t 7 \t", L"7 \t", L" \t 7"}, {L"\n7\u3000", L"\n7\u3000", L"\n7\u3000"}, {L" \t", L"", L""}, {L"", L"", L""}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(TrimLeft(c.text), c.left) << c.text;
+        EXPECT_EQ(TrimRight(c.text), c.right) << c.text;
+    }
 }
 
 // One value at the start, after blanks; anything else reads as 0 and fails.
 TEST(ToFloat, ScansExactlyOneValue)
 {
-    const struct {
-        const wchar_t* text;
-        bool read;
-        float value;
-    } cases[] = {{L"", false, 0}, {L"12abc", true, 12}, {L" 7", true, 7}, {L"1e1", true, 10},
-                 {L"7.5", true, 7.5f}, {L"abc", false, 0}};
+    const struct { const wchar_t* text; bool read; float value; } cases[] = {
+        {L"", false, 0}, {L"12abc", true, 12}, {L" 7", true, 7}, {L"1e1", true, 10}, {L"7.5", true, 7.5f}, {L"abc", false, 0}};
     for (const auto& c : cases) {
         float value = -1.0f;
         EXPECT_EQ(ToFloat(c.text, value), c.read) << c.text;
@@ -45,26 +42,23 @@ TEST(ToFloat, ScansExactlyOneValue)
     }
 }
 
+// The C runtimes differ on whether "%f" accepts "nan"; either way the caller
+// must not receive a finite number from it.
 TEST(ToFloat, NotANumberIsNeverAnOrdinaryValue)
 {
-    // The C runtimes differ on whether "%f" accepts "nan"; either way the
-    // caller must not receive a finite number from it.
     float value = 0.0f;
-    if (ToFloat(L"nan", value))
-        EXPECT_TRUE(std::isnan(value));
-    else
-        EXPECT_EQ(value, 0.0f);
+    EXPECT_TRUE(ToFloat(L"nan", value) ? std::isnan(value) : value == 0.0f);
 }
 
 TEST(CopyTo, TerminatesAndTruncates)
 {
-    wchar_t buffer[8] = {L'x', L'x', L'x', L'x', L'x', L'x', L'x', L'x'};
-    EXPECT_EQ(CopyTo(L"abc", buffer, 1), 0u);
-    EXPECT_EQ(buffer[0], L'\0');
-    EXPECT_EQ(CopyTo(L"abcd", buffer, 4), 3u);
-    EXPECT_EQ(std::wstring(buffer), L"abc");
-    EXPECT_EQ(CopyTo(L"abc", buffer, 8), 3u);
-    EXPECT_EQ(std::wstring(buffer), L"abc");
+    // {source, capacity, copied, text}: a null buffer or no room copies nothing.
+    const struct { const wchar_t* source; std::size_t capacity, copied; const wchar_t* text; } cases[] = {
+        {L"abc", 1, 0, L""}, {L"abcd", 4, 3, L"abc"}, {L"abc", 8, 3, L"abc"}, {L"abc", 0, 0, L"xxxxxxx"}};
+    for (const auto& c : cases) {
+        wchar_t buffer[8] = L"xxxxxxx";
+        EXPECT_EQ(CopyTo(c.source, buffer, c.capacity), c.copied) << c.capacity;
+        EXPECT_EQ(std::wstring(buffer), c.text) << c.capacity;
+    }
     EXPECT_EQ(CopyTo(L"abc", nullptr, 8), 0u);
-    EXPECT_EQ(CopyTo(L"abc", buffer, 0), 0u);
 }

@@ -4,18 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 constexpr COLORREF kParentColour = RGB(10, 120, 200);
 constexpr COLORREF kStripeColour = RGB(250, 40, 30);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-
-// Paints the whole client area now.
-void Repaint(HWND window)
-{
-    InvalidateRect(window, nullptr, FALSE);
-    UpdateWindow(window);
-}
 
 class KyWndPaint : public ::testing::Test {
 protected:
@@ -26,7 +21,8 @@ protected:
         parent.paintSolid = true;
         parent.paintColour = kParentColour;
         ASSERT_TRUE(CreateShownTopLevel(parent, 300, 200));
-        Repaint(parent.GetHwnd());
+        InvalidateRect(parent.GetHwnd(), nullptr, FALSE);
+        UpdateWindow(parent.GetHwnd());
         HBRUSH stripe = CreateSolidBrush(kStripeColour);
         RECT band{60, 0, 70, 200};
         FillRect(parent.BackDc(), &band, stripe);
@@ -38,7 +34,8 @@ protected:
         ASSERT_TRUE(child.CreateChild(parent.GetHwnd(), background));
         MoveWindow(child.GetHwnd(), 50, 40, 100, 80, FALSE);
         ShowWindow(child.GetHwnd(), SW_SHOW);
-        Repaint(child.GetHwnd());
+        InvalidateRect(child.GetHwnd(), nullptr, FALSE);
+        UpdateWindow(child.GetHwnd());
     }
 
     RecordingWnd parent;
@@ -62,41 +59,30 @@ TEST_F(KyWndPaint, AChildStartsFromTheParentsSurfaceOrFromWhite)
     }
 }
 
-TEST_F(KyWndPaint, PaintGetsTheUpdateAreaAndTheBufferReachesTheScreen)
+// A buffered window paints the update area into its buffer, which reaches
+// the screen; a window that paints itself gets WM_PAINT instead, which its
+// handler passes to DefWindowProcW.
+TEST_F(KyWndPaint, PaintGetsTheUpdateAreaUnlessTheWindowPaintsItself)
 {
-    RecordingWnd child;
-    child.paintSolid = true;
-    child.paintColour = RGB(0, 200, 0);
-    ShowChild(child, nullptr);
-    child.paintedAreas.clear();
-
-    RECT part{20, 10, 40, 30};
-    InvalidateRect(child.GetHwnd(), &part, FALSE);
-    UpdateWindow(child.GetHwnd());
-    ASSERT_EQ(child.paintedAreas.size(), 1u);
-    const RECT& painted = child.paintedAreas[0];
-    EXPECT_EQ(painted.left, 20);
-    EXPECT_EQ(painted.top, 10);
-    EXPECT_EQ(painted.right, 40);
-    EXPECT_EQ(painted.bottom, 30);
-    EXPECT_TRUE(child.Seen(WM_PAINT).empty());
-
-    HDC screen = GetDC(child.GetHwnd());
-    EXPECT_EQ(GetPixel(screen, 25, 15), RGB(0, 200, 0));
-    ReleaseDC(child.GetHwnd(), screen);
-}
-
-TEST_F(KyWndPaint, AWindowThatPaintsItselfGetsWmPaint)
-{
-    RecordingWnd child;
-    child.paintsItself = true;
-    child.doubleBuffered = false;
-    ASSERT_TRUE(child.CreateChild(parent.GetHwnd(), nullptr));
-    MoveWindow(child.GetHwnd(), 50, 40, 100, 80, FALSE);
-    ShowWindow(child.GetHwnd(), SW_SHOW);
-    InvalidateRect(child.GetHwnd(), nullptr, FALSE);
-    // The handler passes WM_PAINT to DefWindowProcW, which validates.
-    UpdateWindow(child.GetHwnd());
-    EXPECT_FALSE(child.Seen(WM_PAINT).empty());
-    EXPECT_TRUE(child.paintedAreas.empty());
+    for (bool itself : {false, true}) {
+        RecordingWnd child;
+        child.paintsItself = itself;
+        child.doubleBuffered = !itself;
+        child.paintSolid = true;
+        child.paintColour = RGB(0, 200, 0);
+        ShowChild(child, nullptr);
+        child.paintedAreas.clear();
+        RECT part{20, 10, 40, 30};
+        InvalidateRect(child.GetHwnd(), &part, FALSE);
+        UpdateWindow(child.GetHwnd());
+        EXPECT_EQ(child.Seen(WM_PAINT).empty(), !itself);
+        ASSERT_EQ(child.paintedAreas.size(), itself ? 0u : 1u);
+        if (itself)
+            continue;
+        const RECT& painted = child.paintedAreas[0];
+        EXPECT_EQ((std::array{painted.left, painted.top, painted.right, painted.bottom}), (std::array<LONG, 4>{20, 10, 40, 30}));
+        HDC screen = GetDC(child.GetHwnd());
+        EXPECT_EQ(GetPixel(screen, 25, 15), RGB(0, 200, 0));
+        ReleaseDC(child.GetHwnd(), screen);
+    }
 }

@@ -5,121 +5,55 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <vector>
 
-namespace {
-
-// A small canvas to find out what a cached object draws like.
-class Probe : public Canvas {
-public:
-    Probe() : Canvas(16, 16) {}
-    COLORREF Draw(HPEN pen)
-    {
-        HGDIOBJ old = SelectObject(Dc(), pen);
-        MoveToEx(Dc(), 0, 8, nullptr);
-        LineTo(Dc(), 16, 8);
-        SelectObject(Dc(), old);
-        return GetPixel(Dc(), 0, 8);
-    }
-    COLORREF Draw(HBRUSH brush)
-    {
-        RECT all{0, 0, 16, 16};
-        FillRect(Dc(), &all, brush);
-        return GetPixel(Dc(), 3, 3);
-    }
-    TEXTMETRICW Metrics(HFONT font)
-    {
-        TEXTMETRICW metrics{};
-        HGDIOBJ old = SelectObject(Dc(), font);
-        GetTextMetricsW(Dc(), &metrics);
-        SelectObject(Dc(), old);
-        return metrics;
-    }
-};
-
-// Each cache's descriptions: Acquire(n) asks for the n-th of several that
-// differ in one field only, so each must be an entry of its own.
-struct Pens {
-    using Cache = PenCache;
-    static constexpr int32_t kNone = PenCache::kNoPen;
-    static int32_t Acquire(PenCache& c, int n)
-    {
-        static const struct { COLORREF colour; int style, width; } kinds[] = {
-            {RGB(255, 0, 0), PS_SOLID, 1}, {RGB(255, 0, 0), PS_SOLID, 2},
-            {RGB(255, 0, 0), PS_DASH, 1}, {RGB(255, 0, 1), PS_SOLID, 1}};
-        return c.Acquire(kinds[n].colour, kinds[n].style, kinds[n].width);
-    }
-    static constexpr int kKinds = 4;
-    static void ExpectDrawsFirst(Probe& p, HPEN h) { EXPECT_EQ(p.Draw(h), RGB(255, 0, 0)); }
-};
-struct Brushes {
-    using Cache = BrushCache;
-    static constexpr int32_t kNone = BrushCache::kNoBrush;
-    static int32_t Acquire(BrushCache& c, int n) { return c.Acquire(RGB(0, 0, 255 - n)); }
-    static constexpr int kKinds = 3;
-    static void ExpectDrawsFirst(Probe& p, HBRUSH h) { EXPECT_EQ(p.Draw(h), RGB(0, 0, 255)); }
-};
-struct Fonts {
-    using Cache = FontCache;
-    static constexpr int32_t kNone = FontCache::kNoFont;
-    static int32_t Acquire(FontCache& c, int n)
-    {
-        // The face's case counts.
-        static const struct { int height; const wchar_t* face; int weight; } kinds[] = {
-            {30, L"宋体", FW_BOLD}, {30, L"宋体", FW_NORMAL}, {31, L"宋体", FW_BOLD},
-            {30, L"simsun", FW_BOLD}, {30, L"SimSun", FW_BOLD}};
-        return c.Acquire(kinds[n].height, kinds[n].face, kinds[n].weight);
-    }
-    static constexpr int kKinds = 5;
-    static void ExpectDrawsFirst(Probe& p, HFONT h)
-    {
-        const TEXTMETRICW m = p.Metrics(h);
-        EXPECT_EQ(m.tmHeight, 30);  // the cell height
-        EXPECT_EQ(m.tmWeight, FW_BOLD);
-    }
-};
-
-template <typename T>
-class CacheTest : public ::testing::Test {};
-using Caches = ::testing::Types<Pens, Brushes, Fonts>;
-TYPED_TEST_SUITE(CacheTest, Caches);
-
-TYPED_TEST(CacheTest, SharesOneObjectPerDescriptionAndCountsHolders)
+TEST(Caches, EveryFieldOfADescriptionMakesAnEntryOfItsOwn)
 {
     IdGenerator ids;
-    typename TypeParam::Cache cache(ids);
-    EXPECT_EQ(cache.Handle(TypeParam::kNone), nullptr);
-    EXPECT_FALSE(cache.Release(TypeParam::kNone));
-
-    int32_t id[TypeParam::kKinds];
-    for (int n = 0; n < TypeParam::kKinds; ++n) {
-        id[n] = TypeParam::Acquire(cache, n);
-        ASSERT_NE(id[n], TypeParam::kNone);
-        for (int m = 0; m < n; ++m)
-            EXPECT_NE(id[n], id[m]) << n << " " << m;
-    }
-    EXPECT_EQ(cache.Size(), size_t(TypeParam::kKinds));
-    EXPECT_EQ(TypeParam::Acquire(cache, 0), id[0]);
-    Probe probe;
-    TypeParam::ExpectDrawsFirst(probe, cache.Handle(id[0]));
-
-    // Releasing one entry keeps the others findable under their ids.
-    const auto last = cache.Handle(id[TypeParam::kKinds - 1]);
-    EXPECT_TRUE(cache.Release(id[1]));
-    EXPECT_EQ(cache.Handle(id[1]), nullptr);
-    EXPECT_EQ(cache.Handle(id[TypeParam::kKinds - 1]), last);
-    EXPECT_EQ(TypeParam::Acquire(cache, TypeParam::kKinds - 1), id[TypeParam::kKinds - 1]);
-
-    const auto first = cache.Handle(id[0]);
-    EXPECT_TRUE(cache.Release(id[0]));
-    EXPECT_EQ(cache.Handle(id[0]), first);  // one holder left
-    EXPECT_TRUE(cache.Release(id[0]));
-    EXPECT_EQ(cache.Handle(id[0]), nullptr);
-    EXPECT_FALSE(cache.Release(id[0]));
-    EXPECT_EQ(cache.Size(), size_t(TypeParam::kKinds - 2));
+    PenCache pens(ids);
+    BrushCache brushes(ids);
+    FontCache fonts(ids);
+    const std::vector<int32_t> all{
+        pens.Acquire(RGB(255, 0, 0), PS_SOLID, 1), pens.Acquire(RGB(255, 0, 0), PS_SOLID, 2),
+        pens.Acquire(RGB(255, 0, 0), PS_DASH, 1), pens.Acquire(RGB(255, 0, 1), PS_SOLID, 1),
+        brushes.Acquire(RGB(0, 0, 255)), brushes.Acquire(RGB(0, 0, 254)),
+        // The face's case counts.
+        fonts.Acquire(30, L"宋体", FW_BOLD), fonts.Acquire(30, L"宋体", FW_NORMAL), fonts.Acquire(31, L"宋体", FW_BOLD),
+        fonts.Acquire(30, L"simsun", FW_BOLD), fonts.Acquire(30, L"SimSun", FW_BOLD)};
+    EXPECT_EQ(std::set<int32_t>(all.begin(), all.end()).size(), all.size());
+    EXPECT_EQ(pens.Size() + brushes.Size() + fonts.Size(), all.size());
+    EXPECT_EQ(pens.Acquire(RGB(255, 0, 1), PS_SOLID, 1), all[3]);
+    EXPECT_EQ(brushes.Acquire(RGB(0, 0, 254)), all[5]);
+    EXPECT_EQ(fonts.Acquire(30, L"SimSun", FW_BOLD), all[10]);
 }
 
-}  // namespace
+// The three caches share their bookkeeping; the pen cache stands for all.
+TEST(Caches, HoldersAreCountedAndReleasingOneEntryKeepsTheOthers)
+{
+    IdGenerator ids;
+    PenCache pens(ids);
+    EXPECT_EQ(pens.Handle(PenCache::kNoPen), nullptr);
+    EXPECT_FALSE(pens.Release(PenCache::kNoPen));
+    const int32_t shared = pens.Acquire(RGB(1, 1, 1), PS_SOLID, 1);
+    const int32_t middle = pens.Acquire(RGB(2, 2, 2), PS_SOLID, 1);
+    const int32_t last = pens.Acquire(RGB(3, 3, 3), PS_SOLID, 1);
+    ASSERT_EQ(pens.Acquire(RGB(1, 1, 1), PS_SOLID, 1), shared);
+    const HPEN lastHandle = pens.Handle(last);
+    EXPECT_TRUE(pens.Release(middle));
+    EXPECT_EQ(pens.Handle(middle), nullptr);
+    EXPECT_EQ(pens.Handle(last), lastHandle);
+    EXPECT_EQ(pens.Acquire(RGB(3, 3, 3), PS_SOLID, 1), last);
+
+    const HPEN sharedHandle = pens.Handle(shared);
+    EXPECT_TRUE(pens.Release(shared));
+    EXPECT_EQ(pens.Handle(shared), sharedHandle);  // one holder left
+    EXPECT_TRUE(pens.Release(shared));
+    EXPECT_EQ(pens.Handle(shared), nullptr);
+    EXPECT_FALSE(pens.Release(shared));
+    EXPECT_EQ(pens.Size(), 1u);
+}
 
 TEST(IdGenerator, WrapsToOneBeforeIntMax)
 {
@@ -128,13 +62,23 @@ TEST(IdGenerator, WrapsToOneBeforeIntMax)
         EXPECT_EQ(ids.Next(), expected);
 }
 
-TEST(FontCache, TheNormalFaceIsLighterThanBold)
+TEST(FontCache, HeightIsTheCellAndTheNormalFaceIsLighterThanBold)
 {
     IdGenerator ids;
     FontCache fonts(ids);
-    Probe probe;
+    Canvas canvas(16, 16);
+    auto metrics = [&](int32_t id) {
+        TEXTMETRICW m{};
+        HGDIOBJ old = SelectObject(canvas.Dc(), fonts.Handle(id));
+        GetTextMetricsW(canvas.Dc(), &m);
+        SelectObject(canvas.Dc(), old);
+        return m;
+    };
+    const TEXTMETRICW bold = metrics(fonts.Acquire(30, L"宋体", FW_BOLD));
+    EXPECT_EQ(bold.tmHeight, 30);
+    EXPECT_EQ(bold.tmWeight, FW_BOLD);
     // The normal face may itself be light (Wine reports 300 for it).
-    EXPECT_LT(probe.Metrics(fonts.Handle(fonts.Acquire(30, L"宋体", FW_NORMAL))).tmWeight, FW_BOLD);
+    EXPECT_LT(metrics(fonts.Acquire(30, L"宋体", FW_NORMAL)).tmWeight, FW_BOLD);
 }
 
 TEST(FontCache, RefusesAMissingFaceAndOneTooLongForTheDescription)

@@ -16,8 +16,7 @@ TEST(ListLayout, EdgesOfTheItemArea)
 {
     // {width, frame, content, offset} -> {x, width, height, offset, bar}; 60 high.
     const struct { int width; bool frame; int content, offset, x, itemWidth, height, vOffset; bool bar; } cases[] = {
-        {300, true, 40, 0, 1, 298, 58, 0, false},
-        {300, true, 60, 0, 1, 298 - kBar, 58, 0, true},
+        {300, true, 60, 0, 1, 298 - kBar, 58, 0, true},     // one pixel too many
         {300, true, 80, 50, 1, 298 - kBar, 58, 22, true},   // pulled back
         {300, true, 80, 10, 1, 298 - kBar, 58, 10, true},   // fits: stays
         {300, true, 40, 10, 1, 298, 58, 0, false},          // fits again: top
@@ -43,14 +42,14 @@ TEST(ListLayout, ScrollingARowIntoView)
     EXPECT_EQ(OffsetShowingRow(0, 100, 70, 58, 300), 100);  // taller: its top
 }
 
-TEST(ListScrolling, KeysAndWheelClampAtBothEnds)
+TEST(ListScrolling, KeysStepAndClampAtBothEnds)
 {
-    // 200 the largest position, a 60-pixel window.
-    EXPECT_EQ(PositionAfterKey(VK_NEXT, 180, 200, 60), 200u);
-    EXPECT_EQ(PositionAfterKey(VK_PRIOR, 30, 200, 60), 0u);
-    EXPECT_EQ(PositionAfterKey(VK_DOWN, 190, 200, 60), 200u);
-    EXPECT_EQ(PositionAfterKey(VK_UP, 10, 200, 60), 0u);
-    EXPECT_EQ(PositionAfterKey(VK_LEFT, 30, 200, 60), 30u);
+    // 200 the largest position, a 60-pixel window: a page is 48, an arrow 20.
+    const struct { UINT key; uint32_t from, to; } keys[] = {
+        {VK_NEXT, 100, 148}, {VK_NEXT, 180, 200}, {VK_PRIOR, 30, 0},  {VK_DOWN, 100, 120},
+        {VK_DOWN, 190, 200}, {VK_UP, 100, 80},    {VK_UP, 10, 0},     {VK_LEFT, 30, 30}};
+    for (const auto& k : keys)
+        EXPECT_EQ(PositionAfterKey(k.key, k.from, 200, 60), k.to) << k.key << " " << k.from;
     EXPECT_EQ(PositionAfterWheel(240, 0, 7, 100), 0u);
     EXPECT_EQ(PositionAfterWheel(-120, 30, 90, 100), 100u);
 }

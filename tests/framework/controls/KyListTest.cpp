@@ -2,7 +2,7 @@
 // stays inside each row's visible part, selection, scrolling and timers.
 #include "platform/testing/TestPlatform.h"
 #include "tests/support/RecordingWnd.h"
-#include "ProbeItem.h"
+#include "framework/controls/KyItemBase.h"
 #include "framework/controls/KyList.h"
 #include "framework/controls/KyListMessages.h"
 
@@ -10,6 +10,8 @@
 
 #include <array>
 #include <climits>
+#include <new>
+#include <string>
 #include <utility>
 
 namespace {
@@ -17,8 +19,38 @@ namespace {
 constexpr COLORREF kColours[] = {RGB(200, 30, 30), RGB(30, 160, 40), RGB(40, 60, 220), RGB(230, 200, 0),
                                  RGB(0, 200, 200), RGB(150, 0, 150)};
 constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 
+struct ProbeRecord {
+    int clicks = 0, doubleClicks = 0, ticks = 0;
+};
+
+// Fills its whole row (not just the visible part) and more, black when
+// selected, and counts what the list asked of it.
+class ProbeItem : public KyItemBase {
+public:
+    ProbeItem(COLORREF fill, ProbeRecord* record) : colour(fill), seen(record) {}
+    KyItemBase* Clone() const override { return new (std::nothrow) ProbeItem(*this); }
+    void Release() override { delete this; }
+    void GetTexts(std::vector<std::wstring>& texts) const override { texts.assign(1, L"probe"); }
+    void OnTimer(int32_t) override { ++seen->ticks; }
+    void OnClick(POINT, const RECT&, const RECT&) override { ++seen->clicks; }
+    void OnDoubleClick(POINT, const RECT&, const RECT&) override { ++seen->doubleClicks; }
+    void PaintItem(HDC dc, HFONT, const RECT& row, const RECT&, const std::vector<KyListColumn>&, bool) override
+    {
+        HBRUSH brush = CreateSolidBrush(selected ? RGB(0, 0, 0) : colour);
+        RECT spill{row.left - 5, row.top - 5, row.right + 5, row.bottom + 5};
+        FillRect(dc, &spill, brush);
+        DeleteObject(brush);
+    }
+    IList* Owner() const { return list; }
+
+private:
+    ProbeItem(const ProbeItem&) = default;
+    COLORREF colour;
+    ProbeRecord* seen;
+};
+
+// A list 300 x 60 with rows of 20 at the bottom of its host.
 class ListWindow : public ::testing::Test {
 protected:
     void SetUp() override
@@ -34,23 +66,21 @@ protected:
     int32_t Add(int count)
     {
         int32_t id = INT_MAX;
-        for (int i = 0; i < count; ++i) {
-            const size_t n = list.ItemCount();
-            id = list.AddItem(ProbeItem(kColours[n % 6], &record));
-        }
+        for (int i = 0; i < count; ++i)
+            id = list.AddItem(ProbeItem(kColours[list.ItemCount() % 6], &record));
         kytest::PumpUntilIdle();
         return id;
     }
 
-    COLORREF Pixel(int x, int y) { return kytest::ReadPixel(list.GetHwnd(), x, y); }
-
-    LRESULT Mouse(UINT message, int x, int y, WPARAM keys = 0)
+    void Send(UINT message, WPARAM wParam, LPARAM lParam = 0)
     {
-        LRESULT result = SendMessageW(list.GetHwnd(), message, keys, MAKELPARAM(x, y));
+        SendMessageW(list.GetHwnd(), message, wParam, lParam);
         kytest::PumpUntilIdle();
-        return result;
     }
 
+    // Where the rows are scrolled to, as the bar shows it.
+    int Offset() { return int(list.VerticalBar().Position()); }
+    COLORREF Pixel(int x, int y) { return kytest::ReadPixel(list.GetHwnd(), x, y); }
     bool Selected(size_t index) { return list.ItemAt(index).IsSelected(); }
 
     RecordingWnd host;
@@ -60,97 +90,73 @@ protected:
 
 }  // namespace
 
-TEST_F(ListWindow, RowsFillTheAreaAndTheNewestIsScrolledIntoView)
+TEST_F(ListWindow, RowsFillTheAreaPaintOnlyTheirVisiblePartAndTheNewestIsScrolledIntoView)
 {
     Add(2);
-    EXPECT_EQ(list.ContentHeight(), 40);
-    EXPECT_EQ(list.VerticalOffset(), 0);
     RECT area = list.ItemArea();
     EXPECT_EQ((std::array{area.left, area.top, area.right, area.bottom}), (std::array<LONG, 4>{1, 1, 299, 59}));
+    EXPECT_EQ(Offset(), 0);
 
     Add(1);
-    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
     area = list.ItemArea();
-    EXPECT_EQ(area.right, 299 - barWidth);
-    EXPECT_EQ(list.VerticalOffset(), 2);
-    ASSERT_NE(list.VerticalBar().GetHwnd(), nullptr);
-    EXPECT_TRUE(IsWindowVisible(list.VerticalBar().GetHwnd()));
-    RECT bar{};
-    GetWindowRect(list.VerticalBar().GetHwnd(), &bar);
-    POINT corners[] = {{bar.left, bar.top}, {bar.right, bar.bottom}};
+    EXPECT_EQ(area.right, 299 - GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_EQ(Offset(), 2);
+    // The bar stands right of the rows, inside the frame.
+    HWND bar = list.VerticalBar().GetHwnd();
+    ASSERT_TRUE(bar != nullptr && IsWindowVisible(bar));
+    RECT barRect{};
+    GetWindowRect(bar, &barRect);
+    POINT corners[] = {{barRect.left, barRect.top}, {barRect.right, barRect.bottom}};
     for (POINT& corner : corners)
         ScreenToClient(list.GetHwnd(), &corner);
     EXPECT_EQ((std::array{corners[0].x, corners[0].y, corners[1].y}), (std::array<LONG, 3>{area.right, 1, 59}));
-    EXPECT_EQ(list.VerticalBar().Position(), 2u);
 
-    Add(1);
-    EXPECT_EQ(list.VerticalOffset(), 22);
-    // Ids come from the shared sequence, in order.
-    EXPECT_EQ(list.ItemAt(3).Id(), list.ItemAt(2).Id() + 1);
-}
-
-TEST_F(ListWindow, RowsNeverPaintOutsideTheirVisiblePart)
-{
-    Add(3);  // scrolled by 2: row 0 shows y 1..18, row 1 19..38, row 2 39..58
-    const int right = list.ItemArea().right;
-    // The frame stays although rows spill over it.
+    // Scrolled by 2: row 0 shows y 1..18, row 1 19..38, row 2 39..58; the
+    // frame stays although rows spill over it.
     const struct { int x, y; COLORREF colour; } pixels[] = {
         {10, 0, kBlack}, {10, 1, kColours[0]}, {10, 18, kColours[0]}, {10, 19, kColours[1]}, {10, 38, kColours[1]},
-        {10, 39, kColours[2]}, {10, 58, kColours[2]}, {10, 59, kBlack}, {0, 30, kBlack}};
+        {10, 39, kColours[2]}, {10, 58, kColours[2]}, {10, 59, kBlack}, {0, 30, kBlack}, {area.right - 1, 30, kColours[1]}};
     for (const auto& p : pixels)
         EXPECT_EQ(Pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
-    EXPECT_EQ(Pixel(right - 1, 30), kColours[1]);
-    EXPECT_NE(Pixel(right, 30), kColours[1]);
+    EXPECT_NE(Pixel(area.right, 30), kColours[1]);
+
+    Add(1);
+    EXPECT_EQ(Offset(), 22);
 }
 
-TEST_F(ListWindow, ClickSelectsOneRowAtATime)
+TEST_F(ListWindow, ClicksSelectOneRowAtATime)
 {
     Add(2);
-    // Clicking the selected row deselects it; Ctrl changes nothing; Shift
-    // selects without the item hearing of it; the frame is no row. The probe
-    // paints selected rows black.
-    const struct { WPARAM keys; int y; bool first, second; int heard; } clicks[] = {
-        {0, 25, false, true, 1}, {0, 5, true, false, 2}, {0, 5, false, false, 3},
-        {MK_CONTROL, 25, false, false, 3}, {MK_SHIFT, 25, false, true, 3}, {0, 0, false, true, 3}};
-    for (const auto& click : clicks) {
-        Mouse(WM_LBUTTONDOWN, 50, click.y, click.keys);
-        EXPECT_EQ(Selected(0), click.first) << click.keys << " " << click.y;
-        EXPECT_EQ(Selected(1), click.second) << click.keys << " " << click.y;
-        EXPECT_EQ(record.clicks, click.heard) << click.keys << " " << click.y;
-        EXPECT_EQ(Pixel(50, 25), click.second ? kBlack : kColours[1]);
+    // Clicking the selected row deselects it, double clicking keeps it; Ctrl
+    // changes nothing; Shift selects without the item hearing of it; the
+    // frame is no row. The probe paints selected rows black.
+    const struct { UINT message; WPARAM keys; int y; bool first, second; int clicks, doubleClicks; } cases[] = {
+        {WM_LBUTTONDOWN, 0, 25, false, true, 1, 0},           {WM_LBUTTONDOWN, 0, 5, true, false, 2, 0},
+        {WM_LBUTTONDOWN, 0, 5, false, false, 3, 0},           {WM_LBUTTONDOWN, MK_CONTROL, 25, false, false, 3, 0},
+        {WM_LBUTTONDOWN, MK_SHIFT, 25, false, true, 3, 0},    {WM_LBUTTONDOWN, 0, 0, false, true, 3, 0},
+        {WM_LBUTTONDBLCLK, 0, 25, false, true, 3, 1},         {WM_LBUTTONDBLCLK, 0, 5, true, false, 3, 2},
+        {WM_LBUTTONDBLCLK, MK_CONTROL, 25, true, false, 3, 2}, {WM_LBUTTONDBLCLK, MK_SHIFT, 25, false, true, 3, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.message << " " << c.keys << " " << c.y);
+        Send(c.message, c.keys, MAKELPARAM(50, c.y));
+        EXPECT_EQ((std::array{Selected(0), Selected(1)}), (std::array{c.first, c.second}));
+        EXPECT_EQ((std::array{record.clicks, record.doubleClicks}), (std::array{c.clicks, c.doubleClicks}));
+        EXPECT_EQ(Pixel(50, 25), c.second ? kBlack : kColours[1]);
     }
     list.DeselectAll();
     EXPECT_FALSE(Selected(1));
 }
 
-TEST_F(ListWindow, DoubleClickKeepsTheSelectionAndTellsTheItem)
-{
-    Add(2);
-    Mouse(WM_LBUTTONDOWN, 50, 25);
-    // {keys, y, selected row, double clicks heard}: Ctrl is ignored, Shift
-    // selects without telling the item.
-    const struct { WPARAM keys; int y; size_t selected; int heard; } clicks[] = {
-        {0, 25, 1, 1}, {0, 5, 0, 2}, {MK_CONTROL, 25, 0, 2}, {MK_SHIFT, 25, 1, 2}};
-    for (const auto& click : clicks) {
-        Mouse(WM_LBUTTONDBLCLK, 50, click.y, click.keys);
-        EXPECT_TRUE(Selected(click.selected));
-        EXPECT_FALSE(Selected(1 - click.selected));
-        EXPECT_EQ(record.doubleClicks, click.heard);
-    }
-}
-
 TEST_F(ListWindow, WheelAndKeysScrollThroughTheBar)
 {
-    ASSERT_NE(list.VerticalBar().GetHwnd(), nullptr);
     Add(10);  // 200 pixels in 58: largest offset 142
-    ASSERT_EQ(list.VerticalOffset(), 142);
+    ASSERT_EQ(Offset(), 142);
     const struct { UINT message; WPARAM wParam; int offset; } steps[] = {
-        {WM_KEYDOWN, VK_HOME, 0}, {WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 5}, {WM_MOUSEWHEEL, MAKEWPARAM(0, -60), 5},
-        {WM_KEYDOWN, VK_NEXT, 53}, {WM_KEYDOWN, VK_END, 142}};
+        {WM_KEYDOWN, VK_HOME, 0}, {WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 5}, {WM_KEYDOWN, VK_NEXT, 53},
+        {WM_KEYDOWN, VK_END, 142}};
     for (const auto& step : steps) {
-        SendMessageW(list.GetHwnd(), step.message, step.wParam, 0);
-        kytest::PumpUntilIdle();
-        EXPECT_EQ(list.VerticalOffset(), step.offset) << step.message << " " << step.wParam;
+        Send(step.message, step.wParam);
+        EXPECT_EQ(Offset(), step.offset) << step.message << " " << step.wParam;
     }
     // Scrolled rows are still clipped to the item area.
     EXPECT_EQ(Pixel(10, 0), kBlack);
@@ -163,40 +169,70 @@ TEST_F(ListWindow, ItemTimersBelongToTheirEntries)
     const int32_t second = Add(1);
     IList* owner = static_cast<const ProbeItem&>(list.ItemAt(0)).Owner();
     ASSERT_EQ(owner, static_cast<IList*>(&list));
+    HWND window = list.GetHwnd();
 
     // No interval, an endless one, or an unknown entry: no timer.
     for (const auto& [id, interval] : {std::pair{first, 0u}, {first, ~0u}, {INT_MAX - 5, 100u}})
         EXPECT_EQ(owner->StartItemTimer(id, interval), INT_MAX) << id << " " << interval;
     const int32_t a = owner->StartItemTimer(first, 50);
     const int32_t b = owner->StartItemTimer(second, 50);
-    EXPECT_EQ((std::array{a, b}), (std::array<int32_t, 2>{3, 4}));
-
-    SendMessageW(list.GetHwnd(), WM_TIMER, static_cast<WPARAM>(b), 0);
+    ASSERT_TRUE(a != INT_MAX && b != INT_MAX && a != b);
+    Send(WM_TIMER, static_cast<WPARAM>(b));
     EXPECT_EQ(record.ticks, 1);
     EXPECT_FALSE(owner->StopItemTimer(first, b));
     EXPECT_TRUE(owner->StopItemTimer(second, b));
-    EXPECT_EQ(list.RunningTimerCount(second), 0u);
     EXPECT_TRUE(owner->StopItemTimers(first));
-    EXPECT_EQ(list.RunningTimerCount(first), 0u);
     EXPECT_FALSE(owner->StopItemTimers(INT_MAX - 5));
+    EXPECT_FALSE(KillTimer(window, static_cast<UINT_PTR>(a)) || KillTimer(window, static_cast<UINT_PTR>(b)));
 
     // A tick nobody owns stops its timer.
-    ASSERT_NE(SetTimer(list.GetHwnd(), 77, 1000, nullptr), 0u);
-    SendMessageW(list.GetHwnd(), WM_TIMER, 77, 0);
+    ASSERT_NE(SetTimer(window, 77, 1000, nullptr), 0u);
+    Send(WM_TIMER, 77);
     EXPECT_EQ(record.ticks, 1);
-    EXPECT_FALSE(KillTimer(list.GetHwnd(), 77));
+    EXPECT_FALSE(KillTimer(window, 77));
 }
 
-TEST_F(ListWindow, ForeignRepaintRequestsMatchNothing)
+TEST_F(ListWindow, ForeignRequestsMatchNothing)
 {
     Add(2);
     // The item in lParam is compared, never followed.
-    PostMessageW(list.GetHwnd(), KYWM_LIST_REPAINTITEM, 0, 0x1234);
-    PostMessageW(list.GetHwnd(), KYWM_LIST_REPAINTITEM, 0, 0);
-    PostMessageW(list.GetHwnd(), KYWM_LIST_REPAINTITEM, 987654, 0);
+    const std::array<std::pair<WPARAM, LPARAM>, 3> repaints{{{0, 0x1234}, {0, 0}, {987654, 0}}};
+    for (const auto& [wParam, lParam] : repaints)
+        PostMessageW(list.GetHwnd(), KYWM_LIST_REPAINTITEM, wParam, lParam);
     PostMessageW(list.GetHwnd(), KYWM_LIST_SHOWITEM, 987654, 0);
-    PostMessageW(list.GetHwnd(), KYWM_LIST_VSCROLL, 0, 0);
-    kytest::PumpUntilIdle();
+    Send(KYWM_LIST_VSCROLL, 0);
     EXPECT_EQ(Pixel(10, 5), kColours[0]);
-    EXPECT_EQ(list.VerticalOffset(), 0);
+    EXPECT_EQ(Offset(), 0);
 }
+
+// Fine-grained wheel deltas: fractions of a notch add up to whole notches
+// before the list scrolls, and a notched wheel is unchanged.
+struct WheelCase {
+    const char* name;
+    int deltas[3], offsets[3];
+};
+
+class ListWheel : public ListWindow, public ::testing::WithParamInterface<WheelCase> {};
+
+// Ten rows of 20 pixels in 58 visible: offsets 0 to 142, five per notch.
+const WheelCase kWheelCases[] = {
+    {"HalfANotchScrollsNothing", {-60, 0, 0}, {0, 0, 0}},
+    {"TwoHalvesScrollOneNotch", {-60, -60, 0}, {0, 5, 5}},
+    {"JustShortOfANotchWaits", {-119, -1, 0}, {0, 5, 5}},
+    {"NotchesAsBefore", {-120, -360, 240}, {5, 20, 10}},
+    {"TurningBackDropsTheOtherWay", {-90, 60, -60}, {0, 0, 0}},
+};
+
+TEST_P(ListWheel, ScrollsByWholeNotches)
+{
+    Add(10);
+    Send(WM_KEYDOWN, VK_HOME);
+    for (int i = 0; i < 3; ++i) {
+        if (GetParam().deltas[i] != 0)
+            Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(GetParam().deltas[i])));
+        EXPECT_EQ(Offset(), GetParam().offsets[i]) << "after message " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Deltas, ListWheel, ::testing::ValuesIn(kWheelCases),
+                         [](const ::testing::TestParamInfo<WheelCase>& info) { return std::string(info.param.name); });

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -33,6 +34,7 @@ protected:
                      reinterpret_cast<LPARAM>(bar.Control()));
     }
 
+    // Every position notified since the last call.
     std::vector<WPARAM> Notified()
     {
         kytest::PumpUntilIdle();
@@ -66,22 +68,18 @@ TEST(ScrollbarArithmetic, WithoutAControlTheStateStillClamps)
     KyStandardScrollbar detached(false);
     detached.SetRange(300, 100, 500);
     EXPECT_EQ(detached.Position(), 200u);
-    EXPECT_EQ(detached.ToControl(123), 123);
-    EXPECT_EQ(detached.FromControl(123), 123u);
 }
-
-// Each scroll request, then where the bar ends and every position notified.
-struct ScrollCase {
-    const char* name;
-    unsigned lineStep, content, view, start;
-    std::vector<std::pair<WORD, WORD>> requests;
-    unsigned position;
-    Positions notified;
-};
 
 TEST_F(ScrollbarWindow, RequestsStepAndClamp)
 {
-    const ScrollCase cases[] = {
+    // Each scroll request, then where the bar ends and every position notified.
+    const struct {
+        const char* name;
+        unsigned lineStep, content, view, start;
+        std::vector<std::pair<WORD, WORD>> requests;
+        unsigned position;
+        Positions notified;
+    } cases[] = {
         {"a line stops at the largest position", 5, 60, 58, 0, {{SB_LINEDOWN, 0}, {SB_ENDSCROLL, 0}}, 2, {2, 2}},
         {"top and bottom move by one line", 5, 200, 50, 100,
          {{SB_TOP, 0}, {SB_BOTTOM, 0}, {SB_BOTTOM, 0}, {SB_PAGEUP, 0}, {SB_PAGEUP, 0}, {SB_PAGEUP, 0}}, 0,
@@ -90,7 +88,7 @@ TEST_F(ScrollbarWindow, RequestsStepAndClamp)
         {"the thumb is scaled", 1, 100000, 1000, 0, {{SB_THUMBTRACK, 2048}, {SB_THUMBPOSITION, 4096}}, 99000,
          {50000, 99000}},
     };
-    for (const ScrollCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         bar.SetLineStep(c.lineStep);
         bar.SetRange(c.content, c.view, c.start);
@@ -101,26 +99,19 @@ TEST_F(ScrollbarWindow, RequestsStepAndClamp)
         EXPECT_NEAR(ControlInfo().nPos, c.position / bar.Scale(), 1.0);
         EXPECT_EQ(Notified(), c.notified);
     }
-    EXPECT_EQ(bar.LastNotified(), 99000);
 }
 
-TEST_F(ScrollbarWindow, ContentThatFitsDisablesTheControl)
+TEST_F(ScrollbarWindow, TheControlIsScaledAndDisabledWhenTheContentFits)
 {
+    bar.SetRange(100000, 1000, 0);
+    EXPECT_DOUBLE_EQ(bar.Scale(), 24.4140625);
+    const SCROLLINFO info = ControlInfo();
+    EXPECT_EQ((std::array{info.nMin, info.nMax, int(info.nPage)}), (std::array{0, 4096, 41}));
     bar.SetRange(58, 58, 0);
     EXPECT_EQ(bar.MaxPosition(), 0u);
     EXPECT_FALSE(IsWindowEnabled(bar.Control()));
     Scroll(SB_PAGEDOWN);
     EXPECT_EQ(bar.Position(), 0u);
-}
-
-TEST_F(ScrollbarWindow, LongContentIsScaledForTheControl)
-{
-    bar.SetRange(100000, 1000, 0);
-    EXPECT_DOUBLE_EQ(bar.Scale(), 24.4140625);
-    const SCROLLINFO info = ControlInfo();
-    EXPECT_EQ(info.nMin, 0);
-    EXPECT_EQ(info.nMax, 4096);
-    EXPECT_EQ(info.nPage, 41u);
 }
 
 TEST_F(ScrollbarWindow, SetRangeNotifiesOnlyWhenItClamps)
