@@ -1,8 +1,6 @@
 // Skinned buttons inside a real owner window: hover and press states, the
 // posted command, and what gets repainted.
-#include "ModelProbe.h"
-
-#include <gtest/gtest.h>
+#include "ViewProbe.h"
 
 namespace {
 
@@ -10,40 +8,33 @@ class SkinButtonTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(owner.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
-        MoveWindow(owner.GetHwnd(), 0, 0, 400, 300, FALSE);
-        ShowWindow(owner.GetHwnd(), SW_SHOW);
-        UpdateWindow(owner.GetHwnd());
+        ASSERT_TRUE(ShowView(owner, 400, 300));
         button.Init(owner.GetHwnd(), L"左移", 2, true);
         button.SetBounds(100, 50, 165, 72);
         ValidateRect(owner.GetHwnd(), nullptr);
     }
 
     // Takes every command posted so far out of the queue.
-    int TakeClicks(WPARAM expectedCommand)
+    int TakeClicks()
     {
         int clicks = 0;
         MSG message;
         while (PeekMessageW(&message, owner.GetHwnd(), KYWM_BUTTONCLICK, KYWM_BUTTONCLICK, PM_REMOVE)) {
-            EXPECT_EQ(message.wParam, expectedCommand);
+            EXPECT_EQ(message.wParam, 2u);
             EXPECT_EQ(message.lParam, 0);
             ++clicks;
         }
         return clicks;
     }
 
-    // The owner's update rectangle, emptied afterwards.
-    RECT TakeUpdate()
+    // Whether the owner's update rectangle is the button's (or empty), emptied afterwards.
+    bool UpdateIs(const RECT& expected)
     {
         RECT update{0, 0, 0, 0};
         GetUpdateRect(owner.GetHwnd(), &update, FALSE);
         ValidateRect(owner.GetHwnd(), nullptr);
-        return update;
-    }
-
-    static bool Same(const RECT& a, const RECT& b)
-    {
-        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+        return update.left == expected.left && update.top == expected.top && update.right == expected.right &&
+               update.bottom == expected.bottom;
     }
 
     // The press itself is the owner's job: it marks the button pressed.
@@ -53,8 +44,9 @@ protected:
         button.OnMouseMove(110, 60);
     }
 
-    ConvexProbe owner;
+    KyViewConvex owner;
     SkinButton button;
+    const RECT none{0, 0, 0, 0};
 };
 
 }  // namespace
@@ -73,18 +65,13 @@ TEST_F(SkinButtonTest, RightAndBottomEdgesAreOutside)
 TEST_F(SkinButtonTest, HoverFollowsThePointerAndRepaintsOnlyTheButton)
 {
     button.OnMouseMove(120, 60);
-    EXPECT_TRUE(button.hover);
     EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceHover);
-    EXPECT_TRUE(Same(TakeUpdate(), button.rect));
-
+    EXPECT_TRUE(UpdateIs(button.rect));
     button.OnMouseMove(125, 65);  // still over it: nothing to repaint
-    EXPECT_TRUE(Same(TakeUpdate(), RECT{0, 0, 0, 0}));
-
+    EXPECT_TRUE(UpdateIs(none));
     button.OnMouseMove(165, 60);
-    EXPECT_FALSE(button.hover);
     EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceNormal);
-    EXPECT_TRUE(Same(TakeUpdate(), button.rect));
-
+    EXPECT_TRUE(UpdateIs(button.rect));
     button.enabled = false;
     button.OnMouseMove(120, 60);
     EXPECT_FALSE(button.hover);
@@ -95,17 +82,15 @@ TEST_F(SkinButtonTest, PressAndReleaseInsidePostsOneCommand)
 {
     Press();
     EXPECT_EQ(button.CurrentFace(), SkinButton::kFacePressed);
-    TakeUpdate();
-
+    UpdateIs(none);
     button.OnLButtonUp(164, 71);
-    EXPECT_EQ(TakeClicks(2), 1);
+    EXPECT_EQ(TakeClicks(), 1);
     EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceHover);
-    EXPECT_TRUE(Same(TakeUpdate(), button.rect));
-
+    EXPECT_TRUE(UpdateIs(button.rect));
     // A release that ends no press does nothing.
     button.OnLButtonUp(120, 60);
-    EXPECT_EQ(TakeClicks(2), 0);
-    EXPECT_TRUE(Same(TakeUpdate(), RECT{0, 0, 0, 0}));
+    EXPECT_EQ(TakeClicks(), 0);
+    EXPECT_TRUE(UpdateIs(none));
 }
 
 TEST_F(SkinButtonTest, PressInsideReleaseOutsidePostsNothing)
@@ -113,7 +98,7 @@ TEST_F(SkinButtonTest, PressInsideReleaseOutsidePostsNothing)
     Press();
     button.OnMouseMove(300, 200);
     button.OnLButtonUp(165, 72);  // the corner just outside
-    EXPECT_EQ(TakeClicks(2), 0);
+    EXPECT_EQ(TakeClicks(), 0);
     EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceNormal);
 }
 
@@ -122,6 +107,5 @@ TEST_F(SkinButtonTest, ReleaseInsideADisabledButtonStillPosts)
     Press();
     button.enabled = false;
     button.OnLButtonUp(120, 60);
-    EXPECT_EQ(TakeClicks(2), 1);
+    EXPECT_EQ(TakeClicks(), 1);
 }
-
