@@ -11,25 +11,17 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <tuple>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct Census {
-    unsigned windows;
-    unsigned gdiObjects;
-    std::size_t fonts;
-    std::size_t pens;
-    std::size_t pictures;
-    bool operator==(const Census&) const = default;
-};
-
-Census Count()
+// Windows, GDI objects, cached fonts and pens, pooled pictures.
+auto Count()
 {
-    return {kytest::LiveWindowCount(), kytest::LiveGdiObjectCount(), FontCache::Instance().Size(),
-            PenCache::Instance().Size(), KyImagePool::Instance().Size()};
+    return std::tuple{kytest::LiveWindowCount(), kytest::LiveGdiObjectCount(), FontCache::Instance().Size(),
+                      PenCache::Instance().Size(), KyImagePool::Instance().Size()};
 }
 
 std::wstring TextOf(HWND window)
@@ -39,26 +31,12 @@ std::wstring TextOf(HWND window)
     return buffer;
 }
 
-// Sizes the window so that its client area is `width` x `height`, whatever
-// frame the system gives it.
-void SetClientSize(HWND window, int width, int height)
-{
-    RECT outer{}, inner{};
-    GetWindowRect(window, &outer);
-    GetClientRect(window, &inner);
-    const int frameWidth = (outer.right - outer.left) - inner.right;
-    const int frameHeight = (outer.bottom - outer.top) - inner.bottom;
-    MoveWindow(window, outer.left, outer.top, width + frameWidth, height + frameHeight, TRUE);
-}
-
 // A coarse picture of a window, enough to tell whether its scene changed.
 std::vector<COLORREF> Sample(HWND window)
 {
-    RECT r{};
-    GetClientRect(window, &r);
     std::vector<COLORREF> pixels;
-    for (int y = 3; y < r.bottom; y += 11)
-        for (int x = 2; x < r.right; x += 7)
+    for (int y = 3; y < 576; y += 11)
+        for (int x = 2; x < 1000; x += 7)
             pixels.push_back(kytest::ReadPixel(window, x, y));
     return pixels;
 }
@@ -80,26 +58,6 @@ void Click(HWND window)
     kytest::PumpUntilIdle();
 }
 
-std::optional<MSG> PendingQuit()
-{
-    MSG message{};
-    if (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-        return message;
-    return std::nullopt;
-}
-
-std::vector<std::wstring> ItemTexts(KyStatusShower& shower)
-{
-    std::vector<std::wstring> result;
-    KyList& list = shower.List();
-    for (std::size_t i = 0; i < list.ItemCount(); ++i) {
-        std::vector<std::wstring> texts;
-        list.ItemAt(i).GetTexts(texts);
-        result.push_back(texts.empty() ? std::wstring() : texts[0]);
-    }
-    return result;
-}
-
 }  // namespace
 
 // One walk through the whole life of the window: the context it fills is one
@@ -107,7 +65,7 @@ std::vector<std::wstring> ItemTexts(KyStatusShower& shower)
 TEST(KyMainWnd, LivesFromStartToAnEmptyProcess)
 {
     kytest::PumpUntilIdle();
-    const Census before = Count();
+    const auto before = Count();
 
     std::vector<HWND> handles;
     {
@@ -132,14 +90,23 @@ TEST(KyMainWnd, LivesFromStartToAnEmptyProcess)
         GetWindowRect(window, &outer);
         EXPECT_EQ(outer.right - outer.left, 1000);
         EXPECT_EQ(outer.bottom - outer.top, 700);
-        EXPECT_EQ(ItemTexts(main.StatusShower()),
-                  (std::vector<std::wstring>{L"提示：鼠标直接拖动蜡烛，或按键盘左、右方向键，可移动蜡烛位置",
-                                             L"提示：滑动鼠标滚轮，或按键盘上、下方向键，可调整显示比例"}));
+        KyList& list = main.StatusShower().List();
+        const wchar_t* const hints[] = {L"提示：鼠标直接拖动蜡烛，或按键盘左、右方向键，可移动蜡烛位置",
+                                        L"提示：滑动鼠标滚轮，或按键盘上、下方向键，可调整显示比例"};
+        ASSERT_EQ(list.ItemCount(), 2u);
+        for (std::size_t i = 0; i < 2; ++i) {
+            std::vector<std::wstring> texts;
+            list.ItemAt(i).GetTexts(texts);
+            EXPECT_EQ(texts, std::vector<std::wstring>{hints[i]});
+        }
         EXPECT_NE(main.StatusShower().List().ItemFont(), FontCache::kNoFont);
 
         // Shown: the posted mode makes the convex view the visible, focused one.
         ShowWindow(window, SW_SHOWNORMAL);
-        SetClientSize(window, 1000, 700);
+        RECT inner{};
+        GetClientRect(window, &inner);
+        // A client area of 1000 x 700, whatever frame the system gives it.
+        MoveWindow(window, outer.left, outer.top, 2000 - inner.right, 1400 - inner.bottom, TRUE);
         kytest::PumpUntilIdle();
         EXPECT_TRUE(IsWindowVisible(convex));
         EXPECT_FALSE(IsWindowVisible(concave));
@@ -194,9 +161,9 @@ TEST(KyMainWnd, LivesFromStartToAnEmptyProcess)
         EXPECT_EQ(main.GetHwnd(), nullptr);
         EXPECT_EQ(AppContext::Instance().module, nullptr);
         EXPECT_EQ(AppContext::Instance().statusDisplay, nullptr);
-        const std::optional<MSG> quit = PendingQuit();
-        ASSERT_TRUE(quit.has_value());
-        EXPECT_EQ(quit->wParam, 0u);
+        MSG quit{};
+        ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+        EXPECT_EQ(quit.wParam, 0u);
         for (HWND handle : handles)
             EXPECT_EQ(KyWndRegistry::FindByHandle(handle), nullptr);
     }
