@@ -12,6 +12,7 @@
 
 #include <set>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -64,14 +65,27 @@ TEST(AppContext, FillsOnceAndEmptiesOnce)
     EXPECT_EQ(context.title, L"凸透镜与凹透镜成像演示 （1.6）:");
     const std::vector<int32_t> ids = FontsAndPens(context);
     EXPECT_EQ(std::set<int32_t>(ids.begin(), ids.end()).size(), 8u);
-    for (std::size_t i = 0; i < ids.size(); ++i)
-        EXPECT_NE(i < 5 ? static_cast<HGDIOBJ>(FontHandle(ids[i])) : PenHandle(ids[i]), nullptr) << i;
-    const std::vector<SIZE> sizes{{50, 170}, {50, 170}, {50, 170}, {73, 517}, {73, 517}, {256, 22}};
-    const std::vector<const KyImage*> pictures = Pictures(context);
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-        EXPECT_EQ(pictures[i]->SourceRect().right, sizes[i].cx) << i;
-        EXPECT_EQ(pictures[i]->SourceRect().bottom, sizes[i].cy) << i;
+    // The cache shares one font per description: asking again for the exact
+    // face, height and weight gives the same font back.
+    const struct {
+        int32_t id;
+        int height;
+        bool bold;
+        const wchar_t* face;
+    } fonts[] = {{context.titleFont, 30, true, L"楷体"}, {context.font18, 18, false, L"宋体"},
+                 {context.boldFont30, 30, true, L"宋体"}, {context.font28, 28, false, L"宋体"},
+                 {context.font30, 30, false, L"宋体"}};
+    for (const auto& f : fonts) {
+        const int32_t same = f.bold ? AcquireBoldFont(f.height, f.face) : AcquireFont(f.height, f.face);
+        EXPECT_EQ(same, f.id) << &f - fonts;
+        ReleaseFont(same);
     }
+    for (int32_t pen : {context.rayPen, context.dashedRayPen, context.redPen})
+        EXPECT_NE(PenHandle(pen), nullptr);
+    const std::vector<std::pair<LONG, LONG>> sizes{{50, 170}, {50, 170}, {50, 170}, {73, 517}, {73, 517}, {256, 22}};
+    const std::vector<const KyImage*> pictures = Pictures(context);
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        EXPECT_EQ(std::pair(pictures[i]->SourceRect().right, pictures[i]->SourceRect().bottom), sizes[i]) << i;
 
     // Five fonts and three pens; Wine keeps no count of GDI objects (both read 0).
     const auto filled = Count();
