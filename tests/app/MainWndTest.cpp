@@ -108,14 +108,6 @@ TEST(KyMainWnd, LivesFromStartToAnEmptyProcess)
         // A client area of 1000 x 700, whatever frame the system gives it.
         MoveWindow(window, outer.left, outer.top, 2000 - inner.right, 1400 - inner.bottom, TRUE);
         kytest::PumpUntilIdle();
-        EXPECT_TRUE(IsWindowVisible(convex));
-        EXPECT_FALSE(IsWindowVisible(concave));
-        EXPECT_EQ(GetFocus(), convex);
-        EXPECT_EQ(TextOf(button), L"切换为“凹透镜”演示");
-        EXPECT_STREQ(main.HeaderTitle(), L"凸透镜 成像演示");
-
-        const RECT header = main.HeaderRect();
-        EXPECT_TRUE(HasDarkPixel(window, header, 30)) << "no header title drawn";
 
         // Dragging stops at 1000 x 700.
         MINMAXINFO limits{};
@@ -123,30 +115,34 @@ TEST(KyMainWnd, LivesFromStartToAnEmptyProcess)
         EXPECT_EQ(limits.ptMinTrackSize.x, 1000);
         EXPECT_EQ(limits.ptMinTrackSize.y, 700);
 
-        // Move the candle, then switch there and back: the view is as it was left.
         const std::vector<COLORREF> fresh = Sample(convex);
         kytest::KeyDown(convex, VK_RIGHT);
         kytest::KeyUp(convex, VK_RIGHT);
+        // A command from no control (a menu, an accelerator) is not the button.
+        SendMessageW(window, WM_COMMAND, 0, 0);
         kytest::PumpUntilIdle();
         const std::vector<COLORREF> moved = Sample(convex);
         EXPECT_NE(moved, fresh);
 
-        // A command from no control (a menu, an accelerator) is not the button.
-        SendMessageW(window, WM_COMMAND, 0, 0);
-        kytest::PumpUntilIdle();
-        EXPECT_TRUE(main.ShowsConvex());
-
-        Click(button);
-        EXPECT_FALSE(IsWindowVisible(convex));
-        EXPECT_TRUE(IsWindowVisible(concave));
-        EXPECT_EQ(GetFocus(), concave);
-        EXPECT_EQ(TextOf(button), L"切换为“凸透镜”演示");
-        EXPECT_STREQ(main.HeaderTitle(), L"凹透镜 成像演示");
-        EXPECT_TRUE(HasDarkPixel(window, header, 30));
-
-        Click(button);
-        EXPECT_EQ(GetFocus(), convex);
-        EXPECT_EQ(TextOf(button), L"切换为“凹透镜”演示");
+        // Each mode shows its view focused and its header title, the button
+        // names the other; there and back leaves the moved candle as it was.
+        const struct {
+            HWND shown, hidden;
+            const wchar_t *button, *header;
+        } modes[] = {{convex, concave, L"切换为“凹透镜”演示", L"凸透镜 成像演示"},
+                     {concave, convex, L"切换为“凸透镜”演示", L"凹透镜 成像演示"}};
+        for (int i = 0; i < 3; ++i) {
+            SCOPED_TRACE(i);
+            if (i > 0)
+                Click(button);
+            const auto& m = modes[i % 2];
+            EXPECT_TRUE(IsWindowVisible(m.shown));
+            EXPECT_FALSE(IsWindowVisible(m.hidden));
+            EXPECT_EQ(GetFocus(), m.shown);
+            EXPECT_EQ(TextOf(button), m.button);
+            EXPECT_STREQ(main.HeaderTitle(), m.header);
+            EXPECT_TRUE(HasDarkPixel(window, main.HeaderRect(), 30)) << "no header title drawn";
+        }
         EXPECT_EQ(Sample(convex), moved);
 
         // WM_CLOSE destroys nothing itself; the posted close does.

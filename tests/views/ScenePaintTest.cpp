@@ -115,17 +115,13 @@ TEST_F(ScenePaint, PicturesStandInTheirBoxes)
         const RECT& source = picture.SourceRect();
         DrawImage(alone.Dc(), picture, p.box.left, p.box.top, p.box.width, p.box.height, 0,
                   source.right - source.left, source.bottom - source.top);
-        const RECT around{p.box.left - 4, p.box.top - 4, p.box.left + p.box.width + 4,
-                          p.box.top + p.box.height + 4};
+        const RECT around{p.box.left - 4, p.box.top - 4, p.box.left + p.box.width + 4, p.box.top + p.box.height + 4};
         const RECT drawn = BoxWhere(around, [&](int x, int y) { return with->Pixel(x, y) != without->Pixel(x, y); });
         const RECT ink = InkBox(alone, around, IsInk);
         ASSERT_FALSE(Empty(ink));
-        EXPECT_EQ(drawn.left, ink.left);
-        EXPECT_EQ(drawn.right, ink.right);
-        EXPECT_GE(drawn.top, ink.top);
-        EXPECT_LE(drawn.top, ink.top + p.hidden);
-        EXPECT_LE(drawn.bottom, ink.bottom);
-        EXPECT_GE(drawn.bottom, ink.bottom - p.hidden);
+        EXPECT_EQ(std::pair(drawn.left, drawn.right), std::pair(ink.left, ink.right));
+        EXPECT_TRUE(drawn.top >= ink.top && drawn.top <= ink.top + p.hidden) << drawn.top << " " << ink.top;
+        EXPECT_TRUE(drawn.bottom <= ink.bottom && drawn.bottom >= ink.bottom - p.hidden) << drawn.bottom;
     }
 }
 
@@ -221,8 +217,7 @@ TEST_F(ScenePaint, ConcaveRaysHaveOneDashedSegmentToTheFocalPoint)
     EXPECT_EQ(RayShare(*canvas, {600, 350}, {690, 410}), 1.0) << "solid through the image's tip";
     EXPECT_EQ(RayShare(*canvas, {750, 350}, {999, 101}), 1.0);
     const RECT rays = InkBox(*canvas, RECT{0, 0, kWidth, kHeight}, IsRay);
-    EXPECT_EQ(rays.left, 600);
-    EXPECT_EQ(rays.top, 101);
+    EXPECT_EQ(std::pair(rays.left, rays.top), (std::pair<LONG, LONG>(600, 101)));
 }
 
 // The label "10" right of the lens: the font grows at scale 10 and 15, and

@@ -37,13 +37,6 @@ protected:
                update.bottom == expected.bottom;
     }
 
-    // The press itself is the owner's job: it marks the button pressed.
-    void Press()
-    {
-        button.pressed = true;
-        button.OnMouseMove(110, 60);
-    }
-
     KyViewConvex owner;
     SkinButton button;
     const RECT none{0, 0, 0, 0};
@@ -78,34 +71,33 @@ TEST_F(SkinButtonTest, HoverFollowsThePointerAndRepaintsOnlyTheButton)
     EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceDisabled);
 }
 
-TEST_F(SkinButtonTest, PressAndReleaseInsidePostsOneCommand)
+// A press posts its command when released inside, even when the button was
+// disabled meanwhile; a release that ends no press does nothing.
+TEST_F(SkinButtonTest, AReleaseInsidePostsOneCommand)
 {
-    Press();
-    EXPECT_EQ(button.CurrentFace(), SkinButton::kFacePressed);
-    UpdateIs(none);
-    button.OnLButtonUp(164, 71);
-    EXPECT_EQ(TakeClicks(), 1);
-    EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceHover);
-    EXPECT_TRUE(UpdateIs(button.rect));
-    // A release that ends no press does nothing.
+    const struct {
+        int x, y;
+        bool disable;
+        int clicks;
+        SkinButton::Face face;
+    } releases[] = {{164, 71, false, 1, SkinButton::kFaceHover},
+                    {165, 72, false, 0, SkinButton::kFaceNormal},  // the corner just outside
+                    {120, 60, true, 1, SkinButton::kFaceDisabled}};
+    for (const auto& r : releases) {
+        SCOPED_TRACE(&r - releases);
+        button.pressed = true;  // the press itself is the owner's job
+        button.OnMouseMove(110, 60);
+        EXPECT_EQ(button.CurrentFace(), SkinButton::kFacePressed);
+        button.enabled = !r.disable;
+        button.OnMouseMove(r.x, r.y);
+        UpdateIs(none);
+        button.OnLButtonUp(r.x, r.y);
+        EXPECT_EQ(TakeClicks(), r.clicks);
+        EXPECT_EQ(button.CurrentFace(), r.face);
+        EXPECT_TRUE(UpdateIs(button.rect));
+        button.enabled = true;
+    }
     button.OnLButtonUp(120, 60);
     EXPECT_EQ(TakeClicks(), 0);
     EXPECT_TRUE(UpdateIs(none));
-}
-
-TEST_F(SkinButtonTest, PressInsideReleaseOutsidePostsNothing)
-{
-    Press();
-    button.OnMouseMove(300, 200);
-    button.OnLButtonUp(165, 72);  // the corner just outside
-    EXPECT_EQ(TakeClicks(), 0);
-    EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceNormal);
-}
-
-TEST_F(SkinButtonTest, ReleaseInsideADisabledButtonStillPosts)
-{
-    Press();
-    button.enabled = false;
-    button.OnLButtonUp(120, 60);
-    EXPECT_EQ(TakeClicks(), 1);
 }

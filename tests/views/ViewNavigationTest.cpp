@@ -85,32 +85,27 @@ TEST_F(ConvexNavigation, TheCandleIsHitExactlyWhereItIsDrawn)
     }
 }
 
+// The centre line follows the pointer, wherever the candle was grabbed, and
+// stops at the lens and at the left edge (x -61.03 at scale 8); a press
+// beside the candle drags nothing; leaving the window ends a drag.
 TEST_F(ConvexNavigation, DraggingStopsAtTheLensAndAtTheLeftEdge)
 {
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(375, 200));
-    EXPECT_TRUE(view.dragging);
-    // The centre line follows the pointer, wherever the candle was grabbed.
-    Send(WM_MOUSEMOVE, MK_LBUTTON, Point(420, 100));
-    EXPECT_EQ(view.objectX, -10.0f);
-    EXPECT_FALSE(view.hasImage);
-    Send(WM_MOUSEMOVE, MK_LBUTTON, Point(900, 200));
-    EXPECT_EQ(view.objectX, -0.5f);
-    Send(WM_MOUSEMOVE, MK_LBUTTON, Point(-50, 200));
+    const struct {
+        UINT message;
+        int x, y;
+        bool dragging;
+        float objectX;
+    } steps[] = {{WM_LBUTTONDOWN, 375, 200, true, -15},   {WM_MOUSEMOVE, 420, 100, true, -10},
+                 {WM_MOUSEMOVE, 900, 200, true, -0.5f},   {WM_MOUSEMOVE, -50, 200, true, -61.029f},
+                 {WM_LBUTTONUP, -50, 200, false, -61.029f}, {WM_MOUSEMOVE, 300, 200, false, -61.029f},
+                 {WM_LBUTTONDOWN, 700, 100, false, -61.029f}, {WM_LBUTTONUP, 700, 100, false, -61.029f},
+                 {WM_LBUTTONDOWN, 12, 230, true, -61.029f}, {WM_MOUSELEAVE, 0, 0, false, -61.029f}};
+    for (const auto& s : steps) {
+        Send(s.message, s.message == WM_LBUTTONDOWN || s.dragging ? MK_LBUTTON : 0, Point(s.x, s.y));
+        EXPECT_EQ(view.dragging, s.dragging) << &s - steps;
+        EXPECT_NEAR(view.objectX, s.objectX, 1e-3) << &s - steps;
+    }
     EXPECT_EQ(CandleBox(view.Scene(), 50, 170).left, 0);
-    Send(WM_LBUTTONUP, 0, Point(-50, 200));
-    EXPECT_FALSE(view.dragging);
-    const float left = view.objectX;
-    Send(WM_MOUSEMOVE, 0, Point(300, 200));
-    EXPECT_EQ(view.objectX, left);
-
-    // A press beside the candle drags nothing; leaving the window ends a drag.
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(700, 100));
-    EXPECT_FALSE(view.dragging);
-    Send(WM_LBUTTONUP, 0, Point(700, 100));
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(12, 230));
-    EXPECT_TRUE(view.dragging);
-    Send(WM_MOUSELEAVE);
-    EXPECT_FALSE(view.dragging);
 }
 
 TEST_F(ConvexNavigation, MovingLeftAfterZoomingPutsTheCandleOnTheNewLimit)
