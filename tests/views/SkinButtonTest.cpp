@@ -14,16 +14,12 @@ protected:
         ValidateRect(owner.GetHwnd(), nullptr);
     }
 
-    // Takes every command posted so far out of the queue.
+    // Takes every command posted so far out of the queue; -100 for a wrong one.
     int TakeClicks()
     {
         int clicks = 0;
-        MSG message;
-        while (PeekMessageW(&message, owner.GetHwnd(), KYWM_BUTTONCLICK, KYWM_BUTTONCLICK, PM_REMOVE)) {
-            EXPECT_EQ(message.wParam, 2u);
-            EXPECT_EQ(message.lParam, 0);
-            ++clicks;
-        }
+        for (MSG m; PeekMessageW(&m, owner.GetHwnd(), KYWM_BUTTONCLICK, KYWM_BUTTONCLICK, PM_REMOVE);)
+            clicks += m.wParam == 2 && m.lParam == 0 ? 1 : -100;
         return clicks;
     }
 
