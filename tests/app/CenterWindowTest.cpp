@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 class CenterWindowTest : public ::testing::Test {
 protected:
     void TearDown() override { testwin::Reset(); }
@@ -21,10 +23,8 @@ TEST_F(CenterWindowTest, ChildIsCentredInItsParentsClientArea)
     GetWindowRect(child, &r);
     POINT corner{r.left, r.top};
     ScreenToClient(parent, &corner);
-    EXPECT_EQ(corner.x, (400 - 101) / 2);
-    EXPECT_EQ(corner.y, (300 - 50) / 2);
-    EXPECT_EQ(r.right - r.left, 101);
-    EXPECT_EQ(r.bottom - r.top, 50);
+    EXPECT_EQ(std::tuple(corner.x, corner.y, r.right - r.left, r.bottom - r.top),
+              std::tuple((400 - 101) / 2, (300 - 50) / 2, 101, 50));
 }
 
 TEST_F(CenterWindowTest, TopLevelIsCentredInTheWorkArea)
@@ -37,8 +37,6 @@ TEST_F(CenterWindowTest, TopLevelIsCentredInTheWorkArea)
     RECT r{};
     GetWindowRect(window, &r);
     const POINT expected = CenteredOrigin(work, 320, 200);
-    EXPECT_EQ(r.left, expected.x);
-    EXPECT_EQ(r.top, expected.y);
-    EXPECT_EQ(r.right - r.left, 320);
-    EXPECT_EQ(r.bottom - r.top, 200);
+    EXPECT_EQ(std::tuple(r.left, r.top, r.right - r.left, r.bottom - r.top),
+              std::tuple(expected.x, expected.y, 320, 200));
 }

@@ -4,6 +4,8 @@
 
 #include "app/CommandLineOptions.h"
 
+#include <tuple>
+
 namespace {
 
 OptionsReply Reply(const std::vector<std::string>& arguments)
@@ -39,11 +41,8 @@ TEST(CommandLineOptions, AnswersOnlyItsOwnOptions)
     };
     for (const auto& c : cases) {
         const OptionsReply reply = Reply(c.arguments);
-        SCOPED_TRACE(&c - cases);
-        EXPECT_EQ(reply.answered, c.answered);
-        EXPECT_EQ(reply.exitCode, c.exitCode);
-        EXPECT_EQ(reply.out, c.out);
-        EXPECT_EQ(reply.err, c.err);
+        EXPECT_EQ(std::tie(reply.answered, reply.exitCode, reply.out, reply.err),
+                  std::tie(c.answered, c.exitCode, c.out, c.err)) << &c - cases;
     }
 }
 

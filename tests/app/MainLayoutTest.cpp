@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -21,11 +22,9 @@ TEST(MainLayout, PartsFollowTheRightAndBottomEdges)
     } cases[] = {{1000, 700, {0, 0, 730, 60}, {730, 18, 980, 41}, {0, 62, 1000, 638}, {0, 640, 1000, 700}},
                  {1920, 1017, {0, 0, 1650, 60}, {1650, 18, 1900, 41}, {0, 62, 1920, 955}, {0, 957, 1920, 1017}}};
     for (const auto& c : cases) {
-        const MainLayout layout = ComputeMainLayout(c.width, c.height);
-        EXPECT_EQ(Edges(layout.header), Edges(c.header)) << c.width;
-        EXPECT_EQ(Edges(layout.modeButton), Edges(c.modeButton)) << c.width;
-        EXPECT_EQ(Edges(layout.views), Edges(c.views)) << c.width;
-        EXPECT_EQ(Edges(layout.status), Edges(c.status)) << c.width;
+        const MainLayout l = ComputeMainLayout(c.width, c.height);
+        EXPECT_EQ((std::vector{Edges(l.header), Edges(l.modeButton), Edges(l.views), Edges(l.status)}),
+                  (std::vector{Edges(c.header), Edges(c.modeButton), Edges(c.views), Edges(c.status)})) << c.width;
     }
 }
 
@@ -42,7 +41,6 @@ TEST(CenteredOrigin, CentresInTheArea)
                  {{0, 0, 997, 600}, 1000, 700, -1, -50}};
     for (const auto& c : cases) {
         const POINT p = CenteredOrigin(c.area, c.width, c.height);
-        EXPECT_EQ(p.x, c.x) << c.area.right;
-        EXPECT_EQ(p.y, c.y) << c.area.right;
+        EXPECT_EQ(std::pair(p.x, p.y), std::pair(c.x, c.y)) << c.area.right;
     }
 }

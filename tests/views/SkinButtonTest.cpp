@@ -1,48 +1,14 @@
-// Skinned buttons inside a real owner window: hover and press states, the
+// A skinned button inside a real owner window: hover and press states, the
 // posted command, and what gets repainted.
 #include "ViewProbe.h"
 
-namespace {
-
-class SkinButtonTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(ShowView(owner, 400, 300));
-        button.Init(owner.GetHwnd(), L"左移", 2, true);
-        button.SetBounds(100, 50, 165, 72);
-        ValidateRect(owner.GetHwnd(), nullptr);
-    }
-
-    // Takes every command posted so far out of the queue; -100 for a wrong one.
-    int TakeClicks()
-    {
-        int clicks = 0;
-        for (MSG m; PeekMessageW(&m, owner.GetHwnd(), KYWM_BUTTONCLICK, KYWM_BUTTONCLICK, PM_REMOVE);)
-            clicks += m.wParam == 2 && m.lParam == 0 ? 1 : -100;
-        return clicks;
-    }
-
-    // Whether the owner's update rectangle is the button's (or empty), emptied afterwards.
-    bool UpdateIs(const RECT& expected)
-    {
-        RECT update{0, 0, 0, 0};
-        GetUpdateRect(owner.GetHwnd(), &update, FALSE);
-        ValidateRect(owner.GetHwnd(), nullptr);
-        return update.left == expected.left && update.top == expected.top && update.right == expected.right &&
-               update.bottom == expected.bottom;
-    }
-
-    KyViewConvex owner;
-    SkinButton button;
-    const RECT none{0, 0, 0, 0};
-};
-
-}  // namespace
+#include <tuple>
 
 // The button spans 100..164 x 50..71: right and bottom edges are outside.
-TEST_F(SkinButtonTest, RightAndBottomEdgesAreOutside)
+TEST(SkinButton, RightAndBottomEdgesAreOutside)
 {
+    SkinButton button;
+    button.rect = RECT{100, 50, 165, 72};
     const struct {
         int x, y;
         bool inside;
@@ -51,49 +17,51 @@ TEST_F(SkinButtonTest, RightAndBottomEdgesAreOutside)
         EXPECT_EQ(button.Contains(c.x, c.y), c.inside) << c.x << "," << c.y;
 }
 
-TEST_F(SkinButtonTest, HoverFollowsThePointerAndRepaintsOnlyTheButton)
+// Pointer events in order on one button ('m' move, 'p' press, 'u' release):
+// a press posts its command when released inside, even on a button disabled
+// meanwhile; hover changes and releases repaint the button alone.
+TEST(SkinButton, EventsInOrder)
 {
-    button.OnMouseMove(120, 60);
-    EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceHover);
-    EXPECT_TRUE(UpdateIs(button.rect));
-    button.OnMouseMove(125, 65);  // still over it: nothing to repaint
-    EXPECT_TRUE(UpdateIs(none));
-    button.OnMouseMove(165, 60);
-    EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceNormal);
-    EXPECT_TRUE(UpdateIs(button.rect));
-    button.enabled = false;
-    button.OnMouseMove(120, 60);
-    EXPECT_FALSE(button.hover);
-    EXPECT_EQ(button.CurrentFace(), SkinButton::kFaceDisabled);
-}
-
-// A press posts its command when released inside, even when the button was
-// disabled meanwhile; a release that ends no press does nothing.
-TEST_F(SkinButtonTest, AReleaseInsidePostsOneCommand)
-{
+    KyViewConvex owner;
+    ASSERT_TRUE(ShowView(owner, 400, 300));
+    SkinButton button;
+    button.Init(owner.GetHwnd(), L"左移", 2, true);
+    button.SetBounds(100, 50, 165, 72);
+    using F = SkinButton::Face;
     const struct {
+        char event;
         int x, y;
-        bool disable;
+        bool enabled;
         int clicks;
-        SkinButton::Face face;
-    } releases[] = {{164, 71, false, 1, SkinButton::kFaceHover},
-                    {165, 72, false, 0, SkinButton::kFaceNormal},  // the corner just outside
-                    {120, 60, true, 1, SkinButton::kFaceDisabled}};
-    for (const auto& r : releases) {
-        SCOPED_TRACE(&r - releases);
-        button.pressed = true;  // the press itself is the owner's job
-        button.OnMouseMove(110, 60);
-        EXPECT_EQ(button.CurrentFace(), SkinButton::kFacePressed);
-        button.enabled = !r.disable;
-        button.OnMouseMove(r.x, r.y);
-        UpdateIs(none);
-        button.OnLButtonUp(r.x, r.y);
-        EXPECT_EQ(TakeClicks(), r.clicks);
-        EXPECT_EQ(button.CurrentFace(), r.face);
-        EXPECT_TRUE(UpdateIs(button.rect));
-        button.enabled = true;
+        F face;
+        bool repaint;  // the button alone; a press is the owner's to repaint
+    } steps[] = {
+        {'m', 120, 60, true, 0, F::kFaceHover, true},     {'m', 125, 65, true, 0, F::kFaceHover, false},
+        {'m', 165, 60, true, 0, F::kFaceNormal, true},    {'p', 110, 60, true, 0, F::kFacePressed, false},
+        {'u', 164, 71, true, 1, F::kFaceHover, true},     {'u', 120, 60, true, 0, F::kFaceHover, false},
+        {'p', 110, 60, true, 0, F::kFacePressed, false},   {'m', 300, 200, true, 0, F::kFacePressed, false},
+        {'u', 165, 72, true, 0, F::kFaceNormal, true},    {'p', 110, 60, true, 0, F::kFacePressed, false},
+        {'u', 120, 60, false, 1, F::kFaceDisabled, true}, {'m', 130, 60, false, 0, F::kFaceDisabled, true},
+    };
+    ValidateRect(owner.GetHwnd(), nullptr);
+    for (const auto& s : steps) {
+        SCOPED_TRACE(&s - steps);
+        button.enabled = s.enabled;
+        button.pressed = button.pressed || s.event == 'p';
+        if (s.event == 'u')
+            button.OnLButtonUp(s.x, s.y);
+        else
+            button.OnMouseMove(s.x, s.y);
+        int clicks = 0;
+        for (MSG m; PeekMessageW(&m, owner.GetHwnd(), KYWM_BUTTONCLICK, KYWM_BUTTONCLICK, PM_REMOVE);)
+            clicks += m.wParam == 2 && m.lParam == 0 ? 1 : 100;
+        EXPECT_EQ(clicks, s.clicks);
+        EXPECT_EQ(button.CurrentFace(), s.face);
+        RECT update{0, 0, 0, 0};
+        GetUpdateRect(owner.GetHwnd(), &update, FALSE);
+        ValidateRect(owner.GetHwnd(), nullptr);
+        const RECT expected = s.repaint ? button.rect : RECT{0, 0, 0, 0};
+        EXPECT_TRUE(s.event == 'p' || std::tie(update.left, update.top, update.right, update.bottom) ==
+                                          std::tie(expected.left, expected.top, expected.right, expected.bottom));
     }
-    button.OnLButtonUp(120, 60);
-    EXPECT_EQ(TakeClicks(), 0);
-    EXPECT_TRUE(UpdateIs(none));
 }

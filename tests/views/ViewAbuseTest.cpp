@@ -44,18 +44,17 @@ INSTANTIATE_TEST_SUITE_P(Widths, NarrowView, ::testing::ValuesIn(kNarrowCases));
 
 // Deltas in one message each, and the zoom after each (wheel away zooms out).
 struct WheelCase {
-    const char* name;
     int deltas[4];
     float scales[4];
 };
 
 const WheelCase kWheelCases[] = {
-    {"HalfANotchDoesNothing", {60, 0, 0, 0}, {8, 8, 8, 8}},
-    {"TwoHalvesMakeOneNotch", {60, 60, 0, 0}, {8, 7, 7, 7}},
-    {"JustShortOfANotchWaits", {119, 0, 0, 0}, {8, 8, 8, 8}},
-    {"TheRemainderCarriesOver", {119, 1, 119, 1}, {8, 7, 7, 6}},
-    {"ANotchedMouseStepsOncePerMessage", {-120, -240, 120, 0}, {9, 10, 9, 9}},
-    {"TurningBackDropsTheOtherWay", {-60, 60, 60, 0}, {8, 8, 7, 7}},
+    {{60, 0, 0, 0}, {8, 8, 8, 8}},         // half a notch does nothing
+    {{60, 60, 0, 0}, {8, 7, 7, 7}},        // two halves make one notch
+    {{119, 0, 0, 0}, {8, 8, 8, 8}},        // just short of a notch waits
+    {{119, 1, 119, 1}, {8, 7, 7, 6}},      // the remainder carries over
+    {{-120, -240, 120, 0}, {9, 10, 9, 9}},  // a notched mouse steps once per message
+    {{-60, 60, 60, 0}, {8, 8, 7, 7}},      // turning back drops the other way
 };
 
 class ViewWheel : public ViewTest<ConvexView>, public ::testing::WithParamInterface<WheelCase> {};
@@ -69,8 +68,7 @@ TEST_P(ViewWheel, FractionsOfANotchAddUp)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Deltas, ViewWheel, ::testing::ValuesIn(kWheelCases),
-                         [](const ::testing::TestParamInfo<WheelCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Deltas, ViewWheel, ::testing::ValuesIn(kWheelCases));
 
 // Who takes the capture from a held "左移": another window, or nobody.
 class LostCapture : public ViewTest<ConvexView>, public ::testing::WithParamInterface<bool> {};
