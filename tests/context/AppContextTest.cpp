@@ -38,8 +38,7 @@ std::vector<int32_t> FontsAndPens(const AppContext& c)
 void ExpectEmpty(const AppContext& c)
 {
     EXPECT_EQ(c.module, nullptr);
-    for (int32_t id : FontsAndPens(c))
-        EXPECT_EQ(id, AppContext::kNoObject);
+    EXPECT_EQ(FontsAndPens(c), std::vector<int32_t>(8, AppContext::kNoObject));
     for (const KyImage* picture : Pictures(c))
         EXPECT_EQ(picture->Bitmap(), nullptr);
     EXPECT_EQ(c.statusDisplay, nullptr);

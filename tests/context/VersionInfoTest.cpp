@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -28,16 +29,13 @@ TEST(VersionInfoRead, OwnFileGivesTheProgramRecord)
     VersionInfo info;
     ASSERT_TRUE(info.Read(ModulePath()));
     EXPECT_EQ(info.fileName, ModulePath());
-    EXPECT_EQ(info.fileVersion, (std::array<WORD, 4>{1, 6, 0, 0}));
-    EXPECT_EQ(info.productVersion, (std::array<WORD, 4>{1, 6, 0, 0}));
+    const std::array<WORD, 4> version{1, 6, 0, 0};
+    EXPECT_EQ(std::pair(info.fileVersion, info.productVersion), std::pair(version, version));
     ASSERT_EQ(info.stringTables.size(), 1u);
-    const VersionStrings& table = info.stringTables[0];
-    EXPECT_EQ(table.language, 0x804);
-    EXPECT_EQ(table.codePage, 0x4B0);
-    EXPECT_EQ(table.productNameText, L"凸透镜与凹透镜成像演示");
-    EXPECT_EQ(table.companyName, L"光学课堂教具组");
-    EXPECT_EQ(table.legalCopyright, L"版权所有 (C) 2026 光学课堂教具组");
-    EXPECT_EQ(table.productVersionText, L"1.6.0.0");
+    const VersionStrings& t = info.stringTables[0];
+    EXPECT_EQ(std::tie(t.language, t.codePage, t.productNameText, t.companyName, t.legalCopyright, t.productVersionText),
+              std::tuple(0x804, 0x4B0, L"凸透镜与凹透镜成像演示", L"光学课堂教具组",
+                         L"版权所有 (C) 2026 光学课堂教具组", L"1.6.0.0"));
 }
 
 // Only plain existing files have a record: not a folder, a wildcard, a

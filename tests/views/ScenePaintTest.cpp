@@ -223,20 +223,17 @@ TEST_F(ScenePaint, ConcaveRaysHaveOneDashedSegmentToTheFocalPoint)
 // from 10 on the label sits in a 40-pixel band.
 TEST_F(ScenePaint, TickLabelsGrowWithTheZoom)
 {
-    std::vector<RECT> labels;
+    std::vector<RECT> l;  // at scale 9, 10, 14 and 15
     for (float scale : {9.0f, 10.0f, 14.0f, 15.0f}) {
         view.scale = scale;
         const int x = RoundToInt(500.0f + 10.0f * scale);
-        labels.push_back(InkBox(*PaintOf(view), RECT{x - 30, 271, x + 30, 312}, IsDark));
+        l.push_back(InkBox(*PaintOf(view), RECT{x - 30, 271, x + 30, 312}, IsDark));
     }
-    auto height = [&](int i) { return labels[i].bottom - labels[i].top; };
-    EXPECT_LE(labels[0].bottom, 295);
-    EXPECT_GT(labels[1].bottom, 295);
-    EXPECT_LE(labels[1].bottom, 310);
-    EXPECT_GT(height(1), height(0) + 3);
-    EXPECT_EQ(height(1), height(2));
-    EXPECT_GE(height(3), height(2));
-    EXPECT_GT(labels[3].right - labels[3].left, labels[2].right - labels[2].left);
+    EXPECT_TRUE(l[0].bottom <= 295 && l[1].bottom > 295 && l[1].bottom <= 310) << l[0].bottom << " " << l[1].bottom;
+    EXPECT_GT(l[1].bottom - l[1].top, l[0].bottom - l[0].top + 3);
+    EXPECT_EQ(l[2].bottom - l[2].top, l[1].bottom - l[1].top);
+    EXPECT_GE(l[3].bottom - l[3].top, l[2].bottom - l[2].top);
+    EXPECT_GT(l[3].right - l[3].left, l[2].right - l[2].left);
 }
 
 // Lines of 25 pixels from y 340: with the area ending at 390 the second line
