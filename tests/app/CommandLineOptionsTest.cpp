@@ -20,12 +20,7 @@ TEST(CommandLineOptions, AnswersOnlyItsOwnOptions)
     EXPECT_NE(usage.find(L"\n  --scale S   display scale: 1, 1.25, 1.5, 1.75, 2, 2.5 or 3\n"), std::wstring::npos);
     const std::wstring version = L"凸透镜与凹透镜成像演示 1.6.2.9\n";
     const std::wstring unknown = L"lens-demo: unknown option '";
-    const struct {
-        std::vector<std::string> arguments;
-        bool answered;
-        int exitCode;
-        std::wstring out, err;
-    } cases[] = {
+    const struct { std::vector<std::string> arguments; bool answered; int exitCode; std::wstring out, err; } cases[] = {
         {{}, false, 0, L"", L""},
         {{"notes.txt"}, false, 0, L"", L""},
         {{"-"}, false, 0, L"", L""},

@@ -124,11 +124,9 @@ TEST(KyMainWnd, LivesFromStartToAnEmptyProcess)
 
         // Each mode shows its view focused and its header title, the button
         // names the other; there and back leaves the moved candle as it was.
-        const struct {
-            HWND shown, hidden;
-            const wchar_t *button, *header;
-        } modes[] = {{convex, concave, L"切换为“凹透镜”演示", L"凸透镜 成像演示"},
-                     {concave, convex, L"切换为“凸透镜”演示", L"凹透镜 成像演示"}};
+        const struct { HWND shown, hidden; const wchar_t *button, *header; } modes[] = {
+            {convex, concave, L"切换为“凹透镜”演示", L"凸透镜 成像演示"},
+            {concave, convex, L"切换为“凸透镜”演示", L"凹透镜 成像演示"}};
         for (int i = 0; i < 3; ++i) {
             SCOPED_TRACE(i);
             if (i > 0)

@@ -9,11 +9,7 @@
 
 namespace {
 
-const struct {
-    const char* what;
-    const char* text;
-    bool present;
-} kEntries[] = {
+const struct { const char* what; const char* text; bool present; } kEntries[] = {
     {"Windows 7", "<supportedOS Id=\"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}\"/>", true},
     {"Windows 8", "<supportedOS Id=\"{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}\"/>", true},
     {"Windows 8.1", "<supportedOS Id=\"{1f676c76-80e1-4239-95bb-83d0f6d0da78}\"/>", true},

@@ -66,14 +66,10 @@ TEST(AppContext, FillsOnceAndEmptiesOnce)
     EXPECT_EQ(std::set<int32_t>(ids.begin(), ids.end()).size(), 8u);
     // The cache shares one font per description: asking again for the exact
     // face, height and weight gives the same font back.
-    const struct {
-        int32_t id;
-        int height;
-        bool bold;
-        const wchar_t* face;
-    } fonts[] = {{context.titleFont, 30, true, L"楷体"}, {context.font18, 18, false, L"宋体"},
-                 {context.boldFont30, 30, true, L"宋体"}, {context.font28, 28, false, L"宋体"},
-                 {context.font30, 30, false, L"宋体"}};
+    const struct { int32_t id; int height; bool bold; const wchar_t* face; } fonts[] = {
+        {context.titleFont, 30, true, L"楷体"}, {context.font18, 18, false, L"宋体"},
+        {context.boldFont30, 30, true, L"宋体"}, {context.font28, 28, false, L"宋体"},
+        {context.font30, 30, false, L"宋体"}};
     for (const auto& f : fonts) {
         const int32_t same = f.bold ? AcquireBoldFont(f.height, f.face) : AcquireFont(f.height, f.face);
         EXPECT_EQ(same, f.id) << &f - fonts;

@@ -41,11 +41,9 @@ std::vector<std::vector<int>> Segments(const std::vector<RaySegment>& rays)
 
 TEST(SceneGeometry, RoundsHalvesAwayFromZeroAndNeverOverflows)
 {
-    const struct {
-        float value;
-        int rounded;
-    } cases[] = {{0.5f, 1},  {-0.5f, -1},      {1.49f, 1},        {-2.5f, -3},        {0.0f, 0},
-                 {NAN, 0},   {1e20f, INT_MAX}, {-1e20f, INT_MIN}, {INFINITY, INT_MAX}};
+    const struct { float value; int rounded; } cases[] = {
+        {0.5f, 1},  {-0.5f, -1},      {1.49f, 1},        {-2.5f, -3},        {0.0f, 0},
+        {NAN, 0},   {1e20f, INT_MAX}, {-1e20f, INT_MIN}, {INFINITY, INT_MAX}};
     for (const auto& c : cases)
         EXPECT_EQ(RoundToInt(c.value), c.rounded) << c.value;
     EXPECT_EQ(TruncToInt(-7.9f), -7);
@@ -108,13 +106,9 @@ TEST(SceneGeometry, Rays)
 // The layout of both views in a 1000 x 600 client, checked here only.
 TEST(ViewLayoutTest, ConvexAndConcaveAt1000x600)
 {
-    const struct {
-        bool convex;
-        float originX, originY;
-        int lefts[ViewLayout::kButtonCount];
-        RECT status;
-    } cases[] = {{true, 500, 270, {550, 619, 688, 757, 245}, {10, 340, 480, 530}},
-                 {false, 750, 450, {340, 409, 478, 547, 245}, {10, 10, 730, 430}}};
+    const struct { bool convex; float originX, originY; int lefts[ViewLayout::kButtonCount]; RECT status; } cases[] = {
+        {true, 500, 270, {550, 619, 688, 757, 245}, {10, 340, 480, 530}},
+        {false, 750, 450, {340, 409, 478, 547, 245}, {10, 10, 730, 430}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.convex);
         const ViewLayout layout = LayOutView(c.convex, 1000, 600);

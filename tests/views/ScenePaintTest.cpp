@@ -93,15 +93,11 @@ protected:
 // axis along the top of a hanging image), never add one.
 TEST_F(ScenePaint, PicturesStandInTheirBoxes)
 {
-    const struct {
-        float objectX;
-        KyImage AppContext::*picture;
-        PictureBox box;
-        int hidden;
-    } pictures[] = {{-15, &AppContext::convexLensPicture, {489, 190, 23, 160}, 2},
-                    {-15, &AppContext::candlePicture, {368, 190, 24, 80}, 0},
-                    {-15, &AppContext::invertedImagePicture, {716, 270, 47, 160}, 1},
-                    {-5, &AppContext::uprightImagePicture, {396, 110, 47, 160}, 1}};
+    const struct { float objectX; KyImage AppContext::*picture; PictureBox box; int hidden; } pictures[] = {
+        {-15, &AppContext::convexLensPicture, {489, 190, 23, 160}, 2},
+        {-15, &AppContext::candlePicture, {368, 190, 24, 80}, 0},
+        {-15, &AppContext::invertedImagePicture, {716, 270, 47, 160}, 1},
+        {-5, &AppContext::uprightImagePicture, {396, 110, 47, 160}, 1}};
     for (const auto& p : pictures) {
         SCOPED_TRACE(&p - pictures);
         Place(p.objectX);
@@ -170,11 +166,7 @@ TEST_F(ScenePaint, TicksMarksAndUnitsOfTheDefaultConvexView)
 // and vanish with it at the focal point.
 TEST_F(ScenePaint, ConvexRaysOfRealVirtualAndNoImage)
 {
-    const struct {
-        float objectX;
-        POINT from, to;
-        double least, most;
-    } segments[] = {
+    const struct { float objectX; POINT from, to; double least, most; } segments[] = {
         {-15, {380, 190}, {740, 430}, 1, 1},   {-15, {500, 190}, {740, 430}, 1, 1},
         {-15, {743, 432}, {800, 470}, 0, 0},   {-15, {742, 432}, {800, 490}, 0, 0},
         {-5, {460, 190}, {420, 110}, .3, .95}, {-5, {500, 190}, {420, 110}, .3, .95},
@@ -253,11 +245,9 @@ TEST_F(ScenePaint, ButtonFacesFollowTheState)
     SkinButton& button = view.buttons[0];
     const RECT& r = button.rect;
     const RECT& strip = context.buttonSkin.SourceRect();
-    const struct {
-        bool hover, pressed, enabled;
-        int face, captionRise;
-    } states[] = {{false, false, true, 0, 0}, {true, false, true, 1, 1}, {true, true, true, 2, -1},
-                  {true, true, false, 3, -1}};
+    const struct { bool hover, pressed, enabled; int face, captionRise; } states[] = {
+        {false, false, true, 0, 0}, {true, false, true, 1, 1}, {true, true, true, 2, -1},
+        {true, true, false, 3, -1}};
     int normalTop = 0;
     for (const auto& s : states) {
         SCOPED_TRACE(s.face);

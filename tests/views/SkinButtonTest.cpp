@@ -9,10 +9,8 @@ TEST(SkinButton, RightAndBottomEdgesAreOutside)
 {
     SkinButton button;
     button.rect = RECT{100, 50, 165, 72};
-    const struct {
-        int x, y;
-        bool inside;
-    } cases[] = {{100, 50, true}, {164, 71, true}, {165, 60, false}, {120, 72, false}, {99, 60, false}, {120, 49, false}};
+    const struct { int x, y; bool inside; } cases[] = {
+        {100, 50, true}, {164, 71, true}, {165, 60, false}, {120, 72, false}, {99, 60, false}, {120, 49, false}};
     for (const auto& c : cases)
         EXPECT_EQ(button.Contains(c.x, c.y), c.inside) << c.x << "," << c.y;
 }

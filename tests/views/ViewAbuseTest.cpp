@@ -10,11 +10,7 @@ namespace {
 
 // At scale 8 the candle is 23.53 px wide: in a view 31.53 px wide its left
 // limit falls exactly on -0.5 cm.
-struct NarrowCase {
-    int width;
-    int zoomIns;
-    float expected;
-};
+struct NarrowCase { int width; int zoomIns; float expected; };
 
 const NarrowCase kNarrowCases[] = {
     {32, 0, (50.0f * 10.0f * 8.0f / 170.0f / 2.0f - 16.0f) / 8.0f},  // limit just left of -0.5
@@ -43,10 +39,7 @@ TEST_P(NarrowView, MovingLeftNeverBringsTheCandlePastHalfACentimetre)
 INSTANTIATE_TEST_SUITE_P(Widths, NarrowView, ::testing::ValuesIn(kNarrowCases));
 
 // Deltas in one message each, and the zoom after each (wheel away zooms out).
-struct WheelCase {
-    int deltas[4];
-    float scales[4];
-};
+struct WheelCase { int deltas[4]; float scales[4]; };
 
 const WheelCase kWheelCases[] = {
     {{60, 0, 0, 0}, {8, 8, 8, 8}},         // half a notch does nothing

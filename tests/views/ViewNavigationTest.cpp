@@ -37,13 +37,7 @@ TEST_F(ConvexNavigation, AZeroSizeIsIgnoredAndAResizeNeverMovesTheModel)
 // before the lens, the zoom at 20 and 6; only a real change asks for a repaint.
 TEST_F(ConvexNavigation, StepsStopAtTheLimits)
 {
-    const struct {
-        UINT message;
-        WPARAM code;
-        int times;
-        float objectX, scale;
-        bool redraw;
-    } steps[] = {
+    const struct { UINT message; WPARAM code; int times; float objectX, scale; bool redraw; } steps[] = {
         {WM_KEYDOWN, VK_RIGHT, 28, -1.0f, 8, true},  {WM_KEYDOWN, VK_RIGHT, 1, -0.5f, 8, true},
         {WM_KEYDOWN, VK_RIGHT, 1, -0.5f, 8, false},  {KYWM_BUTTONCLICK, CMD_MOVE_RIGHT, 1, -0.5f, 8, false},
         {WM_KEYDOWN, VK_LEFT, 1, -1.0f, 8, true},    {WM_KEYDOWN, VK_UP, 12, -1.0f, 20, true},
@@ -74,11 +68,9 @@ TEST_F(ConcaveNavigation, ZoomStopsAtThirty)
 // the mouse on the candle or on a button.
 TEST_F(ConvexNavigation, TheCandleIsHitExactlyWhereItIsDrawn)
 {
-    const struct {
-        int x, y;
-        bool candle, capture;
-    } points[] = {{380, 190, 1, 1}, {380, 270, 1, 1}, {380, 271, 0, 0}, {380, 189, 0, 0}, {368, 230, 0, 0},
-                  {369, 230, 1, 1}, {391, 230, 1, 1}, {392, 230, 0, 0}, {550, 549, 0, 1}, {615, 549, 0, 0}};
+    const struct { int x, y; bool candle, capture; } points[] = {
+        {380, 190, 1, 1}, {380, 270, 1, 1}, {380, 271, 0, 0}, {380, 189, 0, 0}, {368, 230, 0, 0},
+        {369, 230, 1, 1}, {391, 230, 1, 1}, {392, 230, 0, 0}, {550, 549, 0, 1}, {615, 549, 0, 0}};
     for (const auto& p : points) {
         EXPECT_EQ(view.HitCandle(p.x, p.y), p.candle) << p.x << "," << p.y;
         EXPECT_EQ(view.CaptureOnPress(p.x, p.y), p.capture) << p.x << "," << p.y;
@@ -90,16 +82,12 @@ TEST_F(ConvexNavigation, TheCandleIsHitExactlyWhereItIsDrawn)
 // beside the candle drags nothing; leaving the window ends a drag.
 TEST_F(ConvexNavigation, DraggingStopsAtTheLensAndAtTheLeftEdge)
 {
-    const struct {
-        UINT message;
-        int x, y;
-        bool dragging;
-        float objectX;
-    } steps[] = {{WM_LBUTTONDOWN, 375, 200, true, -15},   {WM_MOUSEMOVE, 420, 100, true, -10},
-                 {WM_MOUSEMOVE, 900, 200, true, -0.5f},   {WM_MOUSEMOVE, -50, 200, true, -61.029f},
-                 {WM_LBUTTONUP, -50, 200, false, -61.029f}, {WM_MOUSEMOVE, 300, 200, false, -61.029f},
-                 {WM_LBUTTONDOWN, 700, 100, false, -61.029f}, {WM_LBUTTONUP, 700, 100, false, -61.029f},
-                 {WM_LBUTTONDOWN, 12, 230, true, -61.029f}, {WM_MOUSELEAVE, 0, 0, false, -61.029f}};
+    const struct { UINT message; int x, y; bool dragging; float objectX; } steps[] = {
+        {WM_LBUTTONDOWN, 375, 200, true, -15},   {WM_MOUSEMOVE, 420, 100, true, -10},
+        {WM_MOUSEMOVE, 900, 200, true, -0.5f},   {WM_MOUSEMOVE, -50, 200, true, -61.029f},
+        {WM_LBUTTONUP, -50, 200, false, -61.029f}, {WM_MOUSEMOVE, 300, 200, false, -61.029f},
+        {WM_LBUTTONDOWN, 700, 100, false, -61.029f}, {WM_LBUTTONUP, 700, 100, false, -61.029f},
+        {WM_LBUTTONDOWN, 12, 230, true, -61.029f}, {WM_MOUSELEAVE, 0, 0, false, -61.029f}};
     for (const auto& s : steps) {
         Send(s.message, s.message == WM_LBUTTONDOWN || s.dragging ? MK_LBUTTON : 0, Point(s.x, s.y));
         EXPECT_EQ(view.dragging, s.dragging) << &s - steps;
@@ -137,10 +125,8 @@ TEST_F(ConvexNavigation, AHeldButtonRepeatsOnEveryTick)
     EXPECT_EQ(view.objectX, -16.5f) << "released outside: no further move";
     EXPECT_FALSE(view.buttons[0].pressed);
 
-    const struct {
-        int advance;
-        float objectX;
-    } holds[] = {{120, -17.5f}, {0, -18.0f}};  // the tick at 700 and the release inside; a short click
+    const struct { int advance; float objectX; } holds[] = {
+        {120, -17.5f}, {0, -18.0f}};  // the tick at 700 and the release inside; a short click
     for (const auto& h : holds) {
         Send(WM_LBUTTONDOWN, MK_LBUTTON, onLeft);
         kytest::AdvanceClock(h.advance);
@@ -152,7 +138,7 @@ TEST_F(ConvexNavigation, AHeldButtonRepeatsOnEveryTick)
 }
 
 TEST_F(ConvexNavigation, LeavingTheWindowDropsAPressButKeepsAHighlight)
-{
+        {
     const LPARAM onZoom = Point(view.buttons[2].rect.left + 1, view.buttons[2].rect.top + 1);
     Send(WM_MOUSEMOVE, 0, onZoom);
     Send(WM_MOUSELEAVE);
@@ -171,7 +157,7 @@ TEST_F(ConvexNavigation, LeavingTheWindowDropsAPressButKeepsAHighlight)
 // stays in the box with one status message; an accepted one is shown back as
 // "%.2f" unless it changes nothing; the candle never moves.
 TEST_F(ConvexNavigation, FocalLengthTexts)
-{
+        {
     ASSERT_NE(view.focalEdit, nullptr);
     EXPECT_EQ(TextOf(view.focalEdit), L"10.00") << "the view's own box shows the focal length in force";
     // The view only sets and reads the box's text: a window that keeps any
