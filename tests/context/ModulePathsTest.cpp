@@ -11,9 +11,7 @@ TEST(ModulePaths, DirectoryKeepsTheLastSeparatorOfEitherKindAndTheNameFollowsIt)
         {L"C:\\Program Files\\Lens\\lens.exe", L"C:\\Program Files\\Lens\\", L"lens.exe"},
         {L"/opt/lens/bin/lens", L"/opt/lens/bin/", L"lens"},
         {L"C:\\mixed/dirs\\x.exe", L"C:\\mixed/dirs\\", L"x.exe"},
-        {L"C:\\dir\\", L"C:\\dir\\", L""},
-        {L"lens.exe", L"", L"lens.exe"},
-        {L"", L"", L""},
+        {L"C:\\dir\\", L"C:\\dir\\", L""}, {L"lens.exe", L"", L"lens.exe"}, {L"", L"", L""},
         // Paths longer than the classic limit have no directory.
         {atLimit, L"C:\\", atLimit.substr(3)},
         {atLimit + L"a", L"", atLimit + L"a"},
@@ -43,12 +41,9 @@ TEST(ModulePaths, FindNoCaseFoldsOnlyAsciiLetters)
 TEST(ModulePaths, ArgumentsOf)
 {
     const struct { const wchar_t *commandLine, *name, *arguments; } cases[] = {
-        {L"\"C:\\Lens Demo\\prog.exe\" -x", L"prog.exe", L"\" -x"},
-        {L"PROG.EXE   -x", L"prog.exe", L"-x"},
+        {L"\"C:\\Lens Demo\\prog.exe\" -x", L"prog.exe", L"\" -x"}, {L"PROG.EXE   -x", L"prog.exe", L"-x"},
         {L"  C:\\LENSDE~1\\PROG~1.EXE -x", L"program.exe", L"C:\\LENSDE~1\\PROG~1.EXE -x"},
-        {L"prog.exe", L"prog.exe", L""},
-        {L"prog.exe \t-x  ", L"prog.exe", L"\t-x  "},
-        {L"x", L"", L"x"},
+        {L"prog.exe", L"prog.exe", L""}, {L"prog.exe \t-x  ", L"prog.exe", L"\t-x  "}, {L"x", L"", L"x"},
         {nullptr, L"prog.exe", L""}};
     for (const auto& c : cases)
         EXPECT_EQ(ArgumentsOf(c.commandLine, c.name), c.arguments) << (c.commandLine ? c.commandLine : L"null");
