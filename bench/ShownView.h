@@ -1,5 +1,5 @@
-// A lens view as the benches use it: a top-level popup of the given client
-// size (popups have no frame), shown and painted once.
+// A lens view as the benches and the view tests use it: a top-level popup of
+// the given client size (popups have no frame), shown and painted once.
 #pragma once
 
 #include "platform/win32.h"

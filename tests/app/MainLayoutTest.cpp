@@ -3,52 +3,39 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
-void ExpectRect(const RECT& r, LONG left, LONG top, LONG right, LONG bottom)
-{
-    EXPECT_EQ(r.left, left);
-    EXPECT_EQ(r.top, top);
-    EXPECT_EQ(r.right, right);
-    EXPECT_EQ(r.bottom, bottom);
-}
+std::vector<LONG> Edges(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 
-TEST(MainLayout, DefaultClientArea)
+// The default client area and a large one: the parts follow the right and
+// bottom edges, two pixels apart.
+TEST(MainLayout, PartsFollowTheRightAndBottomEdges)
 {
-    const MainLayout layout = ComputeMainLayout(1000, 700);
-    ExpectRect(layout.header, 0, 0, 730, 60);
-    ExpectRect(layout.modeButton, 730, 18, 980, 41);
-    ExpectRect(layout.views, 0, 62, 1000, 638);
-    ExpectRect(layout.status, 0, 640, 1000, 700);
+    const struct { int width, height; RECT header, modeButton, views, status; } cases[] = {
+        {1000, 700, {0, 0, 730, 60}, {730, 18, 980, 41}, {0, 62, 1000, 638}, {0, 640, 1000, 700}},
+        {1920, 1017, {0, 0, 1650, 60}, {1650, 18, 1900, 41}, {0, 62, 1920, 955}, {0, 957, 1920, 1017}}};
+    for (const auto& c : cases) {
+        const MainLayout l = ComputeMainLayout(c.width, c.height);
+        EXPECT_EQ((std::vector{Edges(l.header), Edges(l.modeButton), Edges(l.views), Edges(l.status)}),
+                  (std::vector{Edges(c.header), Edges(c.modeButton), Edges(c.views), Edges(c.status)})) << c.width;
+    }
 }
 
-TEST(MainLayout, FollowsTheRightAndBottomEdges)
+// The area's origin counts (task bars of 100 pixels on the left, 40 on top);
+// a window larger than the area hangs over both edges, -3 / 2 truncating
+// toward zero.
+TEST(CenteredOrigin, CentresInTheArea)
 {
-    const MainLayout layout = ComputeMainLayout(1920, 1017);
-    ExpectRect(layout.header, 0, 0, 1650, 60);
-    ExpectRect(layout.modeButton, 1650, 18, 1900, 41);
-    ExpectRect(layout.views, 0, 62, 1920, 955);
-    ExpectRect(layout.status, 0, 957, 1920, 1017);
-}
-
-TEST(CenteredOrigin, CountsTheAreaOrigin)
-{
-    // A task bar of 100 pixels on the left, one of 40 on top.
-    const POINT p = CenteredOrigin(RECT{100, 40, 1280, 800}, 1000, 700);
-    EXPECT_EQ(p.x, 100 + 90);
-    EXPECT_EQ(p.y, 40 + 30);
-
-    const POINT q = CenteredOrigin(RECT{0, 0, 1001, 701}, 1000, 700);
-    EXPECT_EQ(q.x, 0);
-    EXPECT_EQ(q.y, 0);
-}
-
-TEST(CenteredOrigin, LargerThanTheAreaHangsOverBothEdges)
-{
-    // -3 / 2 truncates toward zero.
-    const POINT p = CenteredOrigin(RECT{0, 0, 997, 600}, 1000, 700);
-    EXPECT_EQ(p.x, -1);
-    EXPECT_EQ(p.y, -50);
+    const struct { RECT area; int width, height; LONG x, y; } cases[] = {
+        {{100, 40, 1280, 800}, 1000, 700, 190, 70}, {{0, 0, 1001, 701}, 1000, 700, 0, 0},
+        {{0, 0, 997, 600}, 1000, 700, -1, -50}};
+    for (const auto& c : cases) {
+        const POINT p = CenteredOrigin(c.area, c.width, c.height);
+        EXPECT_EQ(std::pair(p.x, p.y), std::pair(c.x, c.y)) << c.area.right;
+    }
 }

@@ -9,36 +9,7 @@
 
 namespace {
 
-// lens-demo.exe sits in app/ of the same build as this test's tests/app/.
-std::wstring ProgramPath()
-{
-    wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path = self;
-    for (int up = 0; up < 3; ++up) path.erase(path.find_last_of(L"\\/"));
-    return path + L"\\app\\lens-demo.exe";
-}
-
-std::string ManifestOfProgram()
-{
-    HMODULE program = LoadLibraryExW(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (!program) return "";
-    std::string text;
-    if (HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), RT_MANIFEST)) {
-        const char* bytes = static_cast<const char*>(LockResource(LoadResource(program, found)));
-        if (bytes) text.assign(bytes, SizeofResource(program, found));
-    }
-    FreeLibrary(program);
-    return text;
-}
-
-struct Entry {
-    const char* what;
-    const char* text;
-    bool present;
-};
-
-const Entry kEntries[] = {
+const struct { const char* what; const char* text; bool present; } kEntries[] = {
     {"Windows 7", "<supportedOS Id=\"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}\"/>", true},
     {"Windows 8", "<supportedOS Id=\"{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}\"/>", true},
     {"Windows 8.1", "<supportedOS Id=\"{1f676c76-80e1-4239-95bb-83d0f6d0da78}\"/>", true},
@@ -52,9 +23,21 @@ const Entry kEntries[] = {
 
 TEST(Manifest, ProgramDeclaresItsSystemsAndScaling)
 {
-    const std::string manifest = ManifestOfProgram();
+    // lens-demo.exe sits in app/ of the same build as this test's tests/app/.
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path = self;
+    for (int up = 0; up < 3; ++up)
+        path.erase(path.find_last_of(L"\\/"));
+    HMODULE program = LoadLibraryExW((path + L"\\app\\lens-demo.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr);
+    std::string manifest;
+    if (HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), RT_MANIFEST))
+        if (const char* bytes = static_cast<const char*>(LockResource(LoadResource(program, found))))
+            manifest.assign(bytes, SizeofResource(program, found));
+    FreeLibrary(program);
     ASSERT_NE(manifest.find("<assembly"), std::string::npos) << "no manifest resource in lens-demo.exe";
-    for (const Entry& entry : kEntries)
+    for (const auto& entry : kEntries)
         EXPECT_EQ(manifest.find(entry.text) != std::string::npos, entry.present) << entry.what;
 }
 

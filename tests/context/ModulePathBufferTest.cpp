@@ -8,39 +8,26 @@
 #include <memory>
 #include <string>
 
-namespace {
-
-struct BufferCase {
-    const char* name;
-    std::size_t terminatorAt;  // kPathCapacity: none at all
-    DWORD answered;
-    std::size_t expected;
-};
-
-const BufferCase kCases[] = {
-    {"TruncatedAndUnterminated", kPathCapacity, static_cast<DWORD>(kPathCapacity), kPathCapacity},
-    {"TruncatedAndTerminated", kPathCapacity - 1, static_cast<DWORD>(kPathCapacity), kPathCapacity - 1},
-    {"Fits", 10, 10, 10},
-    {"AnsweredMoreThanTheBuffer", kPathCapacity, static_cast<DWORD>(kPathCapacity + 5), kPathCapacity},
-    {"Failed", 0, 0, 0},
-    {"FailedOverAnUnterminatedBuffer", kPathCapacity, 0, 0},
-};
-
-class ModulePathBuffer : public ::testing::TestWithParam<BufferCase> {};
-
-TEST_P(ModulePathBuffer, TakesOnlyWhatWasWritten)
+TEST(ModulePathBuffer, TakesOnlyWhatWasWritten)
 {
-    // On the heap and exactly as large as the buffer, so that reading past
-    // it is caught by the address sanitizer.
-    auto buffer = std::make_unique<wchar_t[]>(kPathCapacity);
-    std::fill_n(buffer.get(), kPathCapacity, L'p');
-    if (GetParam().terminatorAt < kPathCapacity)
-        buffer[GetParam().terminatorAt] = L'\0';
-    const auto& array = *reinterpret_cast<const wchar_t(*)[kPathCapacity]>(buffer.get());
-    EXPECT_EQ(WrittenPath(array, GetParam().answered), std::wstring(GetParam().expected, L'p'));
+    constexpr auto kFull = static_cast<DWORD>(kPathCapacity);
+    const struct {
+        std::size_t terminatorAt;  // kPathCapacity: none at all
+        DWORD answered;
+        std::size_t expected;
+    } cases[] = {{kPathCapacity, kFull, kPathCapacity},      // truncated and unterminated
+                 {kPathCapacity - 1, kFull, kPathCapacity - 1}, {10, 10, 10},
+                 {kPathCapacity, kFull + 5, kPathCapacity},  // answered more than the buffer
+                 {0, 0, 0},                                  // failed
+                 {kPathCapacity, 0, 0}};                     // failed over an unterminated buffer
+    for (const auto& c : cases) {
+        // On the heap and exactly as large as the buffer, so that reading
+        // past it is caught by the address sanitizer.
+        auto buffer = std::make_unique<wchar_t[]>(kPathCapacity);
+        std::fill_n(buffer.get(), kPathCapacity, L'p');
+        if (c.terminatorAt < kPathCapacity)
+            buffer[c.terminatorAt] = L'\0';
+        const auto& array = *reinterpret_cast<const wchar_t(*)[kPathCapacity]>(buffer.get());
+        EXPECT_EQ(WrittenPath(array, c.answered), std::wstring(c.expected, L'p')) << &c - cases;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Answers, ModulePathBuffer, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<BufferCase>& info) { return std::string(info.param.name); });
-
-}  // namespace

@@ -1,23 +1,23 @@
 #include "tests/context/VersionFuzz.h"
 
-#include "context/VersionInfo.h"
 #include "platform/testing/TestVersionBlock.h"
-#include "tests/context/VersionRecordBuilder.h"
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace kytest {
 
-void FuzzVersionRecord(const std::uint8_t* data, std::size_t size)
+bool FuzzVersionRecord(const std::uint8_t* data, std::size_t size, VersionInfo& info)
 {
     // GetFileVersionInfoW never hands out less than one item header, nor a
     // record whose outer length claims more than it copied.
     if (size < 6)
-        return;
+        return true;
     std::vector<BYTE> record(data, data + size);
-    ClampRecordLength(record);
+    if ((record[0] | (record[1] << 8)) > static_cast<int>(size)) {
+        record[0] = static_cast<BYTE>(size & 0xFF);
+        record[1] = static_cast<BYTE>((size >> 8) & 0xFF);
+    }
     const std::vector<BYTE> block = VersionBlockOf(record);
 
     // Queries the reader never makes as well: empty, partial and unknown paths.
@@ -32,14 +32,15 @@ void FuzzVersionRecord(const std::uint8_t* data, std::size_t size)
         VerQueryValueW(block.data(), subBlock, &value, &length);
     }
 
-    VersionInfo info;
     if (!info.ReadRecord(L"fuzz", block.data(), block.size()))
-        return;
+        return info.fileName.empty() && info.fileVersion == std::array<WORD, 4>{} &&
+               info.productVersion == std::array<WORD, 4>{} && info.stringTables.empty();
     // A text is cut at its terminator, so none may hold one.
     for (const VersionStrings& table : info.stringTables)
         for (const std::wstring* text : {&table.companyName, &table.productNameText, &table.specialBuild})
             if (text->find(L'\0') != std::wstring::npos)
-                std::abort();
+                return false;
+    return true;
 }
 
 }  // namespace kytest

@@ -4,11 +4,16 @@
 // the libFuzzer target and its bounded replay.
 #pragma once
 
+#include "context/VersionInfo.h"
+
 #include <cstddef>
 #include <cstdint>
 
 namespace kytest {
 
-void FuzzVersionRecord(const std::uint8_t* data, std::size_t size);
+// Reads the record into `info`; false when that shows a fault: a refused
+// record that left anything of what `info` held, or a text holding its
+// terminator.
+bool FuzzVersionRecord(const std::uint8_t* data, std::size_t size, VersionInfo& info);
 
 }  // namespace kytest

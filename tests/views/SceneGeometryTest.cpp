@@ -11,56 +11,41 @@
 
 namespace {
 
-// The default convex scene in a 1000 x 600 client.
-SceneModel ConvexDefault()
+// The default scenes in a 1000 x 600 client.
+const SceneModel kConvex{8.0f, 500.0f, 270.0f, 10.0f, 10.0f, -15.0f, 30.0f, 20.0f, true, 1000, 600};
+const SceneModel kConcave{10.0f, 750.0f, 450.0f, 10.0f, 10.0f, -15.0f, -6.0f, -4.0f, true, 1000, 600};
+
+// The convex scene of a virtual image: u = 5, v = -10, twice the candle.
+SceneModel ConvexVirtual()
 {
-    return SceneModel{8.0f, 500.0f, 270.0f, 10.0f, 10.0f, -15.0f, 30.0f, 20.0f, true, 1000, 600};
+    SceneModel scene = kConvex;
+    scene.objectX = -5.0f;
+    scene.imageX = -10.0f;
+    scene.imageHeight = -20.0f;
+    return scene;
 }
 
-SceneModel ConcaveDefault()
-{
-    return SceneModel{10.0f, 750.0f, 450.0f, 10.0f, 10.0f, -15.0f, -6.0f, -4.0f, true, 1000, 600};
-}
+std::vector<int> Edges(const PictureBox& b) { return {b.left, b.top, b.width, b.height}; }
+std::vector<int> Edges(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-void ExpectBox(const PictureBox& box, int left, int top, int width, int height)
+// Each ray as from x, from y, to x, to y, dashed.
+std::vector<std::vector<int>> Segments(const std::vector<RaySegment>& rays)
 {
-    EXPECT_EQ((std::vector<int>{box.left, box.top, box.width, box.height}), (std::vector<int>{left, top, width, height}));
-}
-
-void ExpectRect(const RECT& r, int left, int top, int right, int bottom)
-{
-    EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}), (std::vector<LONG>{left, top, right, bottom}));
-}
-
-struct Segment {
-    int x1, y1, x2, y2;
-    bool dashed;
-};
-
-void ExpectRays(const std::vector<RaySegment>& rays, const std::vector<Segment>& expected)
-{
-    ASSERT_EQ(rays.size(), expected.size());
-    for (size_t i = 0; i < rays.size(); ++i) {
-        const RaySegment& r = rays[i];
-        const Segment& e = expected[i];
-        EXPECT_EQ((std::vector<int>{r.from.x, r.from.y, r.to.x, r.to.y, r.dashed}),
-                  (std::vector<int>{e.x1, e.y1, e.x2, e.y2, e.dashed})) << i;
-    }
+    std::vector<std::vector<int>> segments;
+    for (const RaySegment& r : rays)
+        segments.push_back({r.from.x, r.from.y, r.to.x, r.to.y, r.dashed});
+    return segments;
 }
 
 }  // namespace
 
 TEST(SceneGeometry, RoundsHalvesAwayFromZeroAndNeverOverflows)
 {
-    EXPECT_EQ(RoundToInt(0.5f), 1);
-    EXPECT_EQ(RoundToInt(-0.5f), -1);
-    EXPECT_EQ(RoundToInt(1.49f), 1);
-    EXPECT_EQ(RoundToInt(-2.5f), -3);
-    EXPECT_EQ(RoundToInt(0.0f), 0);
-    EXPECT_EQ(RoundToInt(NAN), 0);
-    EXPECT_EQ(RoundToInt(1e20f), INT_MAX);
-    EXPECT_EQ(RoundToInt(-1e20f), INT_MIN);
-    EXPECT_EQ(RoundToInt(INFINITY), INT_MAX);
+    const struct { float value; int rounded; } cases[] = {
+        {0.5f, 1},  {-0.5f, -1},      {1.49f, 1},        {-2.5f, -3},        {0.0f, 0},
+        {NAN, 0},   {1e20f, INT_MAX}, {-1e20f, INT_MIN}, {INFINITY, INT_MAX}};
+    for (const auto& c : cases)
+        EXPECT_EQ(RoundToInt(c.value), c.rounded) << c.value;
     EXPECT_EQ(TruncToInt(-7.9f), -7);
     EXPECT_EQ(TruncToInt(269.99998f), 269);
 }
@@ -74,95 +59,64 @@ TEST(SceneGeometry, LineYAtRefusesVerticalLines)
     EXPECT_EQ(y, 0.0f);
 }
 
-TEST(SceneGeometry, PictureBoxesOfTheDefaultConvexScene)
+// Hanging images below the axis, upright ones standing on it (a virtual
+// image centred at ox - 10 s); an empty picture gives a box without width,
+// not a division by zero.
+TEST(SceneGeometry, PictureBoxes)
 {
-    const SceneModel scene = ConvexDefault();
-    ExpectBox(LensBox(scene, 73, 517), 489, 190, 23, 160);
-    ExpectBox(CandleBox(scene, 50, 170), 368, 190, 24, 80);
-    ExpectBox(ImageBox(scene, 50, 170), 716, 270, 47, 160);
-    // An empty picture gives a box without width, not a division by zero.
-    EXPECT_EQ(CandleBox(scene, 0, 0).width, 0);
+    EXPECT_EQ(Edges(LensBox(kConvex, 73, 517)), (std::vector<int>{489, 190, 23, 160}));
+    EXPECT_EQ(Edges(CandleBox(kConvex, 50, 170)), (std::vector<int>{368, 190, 24, 80}));
+    EXPECT_EQ(Edges(ImageBox(kConvex, 50, 170)), (std::vector<int>{716, 270, 47, 160}));
+    EXPECT_EQ(Edges(ImageBox(ConvexVirtual(), 50, 170)), (std::vector<int>{396, 110, 47, 160}));
+    EXPECT_EQ(Edges(ImageBox(kConcave, 50, 170)), (std::vector<int>{684, 410, 12, 40}));
+    EXPECT_EQ(CandleBox(kConvex, 0, 0).width, 0);
 }
 
-TEST(SceneGeometry, UprightImagesStandOnTheAxis)
+// Ticks every ten centimetres inside the client, longer only at high zoom;
+// the limit itself still gets its tick, nonsense ends at once.
+TEST(SceneGeometry, Ticks)
 {
-    SceneModel scene = ConvexDefault();
-    scene.objectX = -5.0f;
-    scene.imageX = -10.0f;
-    scene.imageHeight = -20.0f;
-    // Twice the candle, centred at ox - 10 s.
-    ExpectBox(ImageBox(scene, 50, 170), 396, 110, 47, 160);
-    ExpectBox(ImageBox(ConcaveDefault(), 50, 170), 684, 410, 12, 40);
-}
-
-TEST(SceneGeometry, TickLengthGrowsOnlyAtHighZoom)
-{
-    EXPECT_EQ(TickLength(8.0f), 5);
     EXPECT_EQ(TickLength(29.0f), 5);
     EXPECT_EQ(TickLength(30.0f), 6);
-}
-
-TEST(SceneGeometry, TicksEveryTenCentimetresInsideTheClient)
-{
     EXPECT_EQ(TickPositions(500, 8, -1, 1000), (std::vector<int>{420, 340, 260, 180, 100, 20}));
-    EXPECT_EQ(TickPositions(500, 8, 1, 1000), (std::vector<int>{580, 660, 740, 820, 900, 980}));
     EXPECT_EQ(TickPositions(270, 8, 1, 600), (std::vector<int>{350, 430, 510, 590}));
-    EXPECT_EQ(TickPositions(270, 8, -1, 600), (std::vector<int>{190, 110, 30}));
-    // The limit itself still gets its tick; nonsense ends at once.
     EXPECT_EQ(TickPositions(0, 10, 1, 200), (std::vector<int>{100, 200}));
     EXPECT_TRUE(TickPositions(NAN, 8, 1, 600).empty());
     EXPECT_LE(TickPositions(1e30f, 8, -1, 600).size(), 100001u);
     EXPECT_TRUE(TickPositions(270, 0, 1, 600).empty());
 }
 
-TEST(SceneGeometry, ConvexRaysOfAVirtualImageAreExtendedBackToIt)
+// A virtual image's two dashed extensions meet at its tip (420, 110); a
+// concave lens's rays diverge from the near focal point; no object left of
+// the lens, no rays.
+TEST(SceneGeometry, Rays)
 {
-    SceneModel scene = ConvexDefault();
-    scene.objectX = -5.0f;
-    scene.imageX = -10.0f;
-    scene.imageHeight = -20.0f;
-    // The two dashed extensions meet at the virtual image's tip (420, 110).
-    ExpectRays(ConvexRays(scene), {{460, 190, 1001, 1272, false},
-                                   {460, 190, 420, 110, true},
-                                   {460, 190, 500, 190, false},
-                                   {500, 190, 1001, 691, false},
-                                   {500, 190, 420, 110, true}});
-}
-
-TEST(SceneGeometry, ConcaveRaysDivergeFromTheNearFocalPoint)
-{
-    ExpectRays(ConcaveRays(ConcaveDefault()), {{600, 350, 1001, 617, false},
-                                               {600, 350, 750, 350, false},
-                                               {750, 350, 1001, 99, false},
-                                               {750, 350, 650, 450, true}});
-}
-
-TEST(SceneGeometry, NoRaysWithoutAnObjectLeftOfTheLens)
-{
-    SceneModel scene = ConvexDefault();
-    scene.objectX = 0.0f;
-    EXPECT_TRUE(ConvexRays(scene).empty());
-    EXPECT_TRUE(ConcaveRays(scene).empty());
+    using S = std::vector<std::vector<int>>;
+    EXPECT_EQ(Segments(ConvexRays(ConvexVirtual())), (S{{460, 190, 1001, 1272, 0}, {460, 190, 420, 110, 1},
+                                                       {460, 190, 500, 190, 0}, {500, 190, 1001, 691, 0},
+                                                       {500, 190, 420, 110, 1}}));
+    EXPECT_EQ(Segments(ConcaveRays(kConcave)), (S{{600, 350, 1001, 617, 0}, {600, 350, 750, 350, 0},
+                                                  {750, 350, 1001, 99, 0}, {750, 350, 650, 450, 1}}));
+    SceneModel onTheLens = kConvex;
+    onTheLens.objectX = 0.0f;
+    EXPECT_TRUE(ConvexRays(onTheLens).empty());
+    EXPECT_TRUE(ConcaveRays(onTheLens).empty());
 }
 
 // The layout of both views in a 1000 x 600 client, checked here only.
 TEST(ViewLayoutTest, ConvexAndConcaveAt1000x600)
 {
-    const struct {
-        bool convex;
-        float originX, originY;
-        int lefts[ViewLayout::kButtonCount];
-        RECT status;
-    } cases[] = {{true, 500, 270, {550, 619, 688, 757, 245}, {10, 340, 480, 530}},
-                 {false, 750, 450, {340, 409, 478, 547, 245}, {10, 10, 730, 430}}};
+    const struct { bool convex; float originX, originY; int lefts[ViewLayout::kButtonCount]; RECT status; } cases[] = {
+        {true, 500, 270, {550, 619, 688, 757, 245}, {10, 340, 480, 530}},
+        {false, 750, 450, {340, 409, 478, 547, 245}, {10, 10, 730, 430}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.convex);
         const ViewLayout layout = LayOutView(c.convex, 1000, 600);
         EXPECT_EQ(layout.originX, c.originX);
         EXPECT_EQ(layout.originY, c.originY);
         for (int i = 0; i < ViewLayout::kButtonCount; ++i)
-            ExpectRect(layout.buttons[i], c.lefts[i], 549, c.lefts[i] + 65, 571);
-        ExpectRect(layout.focalEdit, 180, 550, 240, 573);
-        ExpectRect(layout.status, c.status.left, c.status.top, c.status.right, c.status.bottom);
+            EXPECT_EQ(Edges(layout.buttons[i]), (std::vector<int>{c.lefts[i], 549, c.lefts[i] + 65, 571}));
+        EXPECT_EQ(Edges(layout.focalEdit), (std::vector<int>{180, 550, 240, 573}));
+        EXPECT_EQ(Edges(layout.status), Edges(c.status));
     }
 }
