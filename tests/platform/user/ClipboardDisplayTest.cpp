@@ -2,36 +2,25 @@
 // block it was given.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "platform/display/HeadlessBackend.h"
-#include "platform/win32.h"
+#include "tests/platform/ClipboardText.h"
 
 namespace {
 
-const std::wstring& DisplayText() { return platform::HeadlessBackend::Instance().ClipboardText(); }
-
-HGLOBAL Block(const wchar_t* text, size_t bytes)
-{
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(memory), text, bytes);
-    GlobalUnlock(memory);
-    return memory;
-}
-
 TEST(ClipboardDisplay, TextReachesTheDisplayAndEmptyingClearsIt)
 {
+    const std::wstring& shown = platform::HeadlessBackend::Instance().ClipboardText();
     // The second block is sized for two-byte characters, as code written for
     // Windows might do, and has no terminator: only what fits is taken.
     const wchar_t text[] = L"像距 v = 15.00 cm";
     const struct { HGLOBAL block; const wchar_t* expected; } cases[] = {
-        {Block(text, sizeof text), text}, {Block(L"abcd", 3 * sizeof(wchar_t)), L"abc"}};
+        {cliptext::Block(text, sizeof text), text}, {cliptext::Block(L"abcd", 3 * sizeof(wchar_t)), L"abc"}};
     for (const auto& c : cases) {
         ASSERT_TRUE(OpenClipboard(nullptr));
         EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, c.block), c.block);
-        EXPECT_EQ(DisplayText(), c.expected);
+        EXPECT_EQ(shown, c.expected);
         EXPECT_TRUE(EmptyClipboard());
-        EXPECT_EQ(DisplayText(), L"");
+        EXPECT_EQ(shown, L"");
         EXPECT_TRUE(CloseClipboard());
     }
 }
