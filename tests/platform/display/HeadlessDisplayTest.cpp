@@ -50,44 +50,34 @@ TEST_F(HeadlessDisplay, NativeWindowFollowsTitleShowMoveAndMinimumSize)
     EXPECT_EQ(Native(hwnd), nullptr);
 }
 
-TEST_F(HeadlessDisplay, WindowManagerResizeAndCloseBecomeMessages)
-{
-    HWND hwnd = testwin::CreateTopLevel(10, 20, 300, 200);
-    kytest::PumpUntilIdle();
-    testwin::ClearLog();
-    platform::input::Resized(hwnd, 400, 250);
-    auto sizes = testwin::EntriesOf(WM_SIZE, hwnd);
-    ASSERT_EQ(sizes.size(), 1u);
-    EXPECT_EQ(sizes[0].lParam, MAKELPARAM(400, 250));
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(kytest::ReadPixel(hwnd, 399, 249), RGB(255, 255, 255));
-    platform::input::CloseRequested(hwnd);
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(testwin::CountOf(WM_CLOSE, hwnd), 1);
-    EXPECT_FALSE(IsWindow(hwnd));
-}
-
-// A window manager that sizes a window below its minimum is put right, on
-// the native window too.
-TEST_F(HeadlessDisplay, TrackSizeUndoesAWindowManagerResizeBelowTheMinimum)
+// A window manager's resize becomes WM_SIZE, held to the minimum (pressed on
+// the native window too when overruled); its close request closes.
+TEST_F(HeadlessDisplay, WindowManagerResizeIsHeldToTheMinimumAndCloseCloses)
 {
     HWND hwnd = testwin::CreateTopLevel(10, 20, 400, 300, 0, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     kytest::PumpUntilIdle();
     // The last rows squeeze the window while it is maximised.
     const struct { SIZE fromDisplay, expected; bool maximised; } cases[] = {
         {{249, 149}, {250, 150}, false}, {{250, 150}, {250, 150}, false}, {{251, 151}, {251, 151}, false},
-        {{50, 500}, {250, 500}, false}, {{50, 500}, {250, 500}, true}, {{251, 151}, {251, 151}, true}};
+        {{50, 500}, {250, 500}, false},  {{50, 500}, {250, 500}, true},   {{251, 151}, {251, 151}, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fromDisplay.cx);
         if (c.maximised) ShowWindow(hwnd, SW_MAXIMIZE);
+        testwin::ClearLog();
         platform::input::Resized(hwnd, c.fromDisplay.cx, c.fromDisplay.cy);
         RECT window{};
         GetWindowRect(hwnd, &window);
         EXPECT_EQ(window.right - window.left, c.expected.cx);
         EXPECT_EQ(window.bottom - window.top, c.expected.cy);
+        for (auto& e : testwin::EntriesOf(WM_SIZE, hwnd)) EXPECT_EQ(e.lParam, MAKELPARAM(c.expected.cx, c.expected.cy));
         const LONG nativeWidth = Native(hwnd)->rect.right - Native(hwnd)->rect.left;
         EXPECT_TRUE(c.expected.cx == c.fromDisplay.cx || nativeWidth == c.expected.cx) << nativeWidth;
     }
+    kytest::PumpUntilIdle();
+    EXPECT_EQ(kytest::ReadPixel(hwnd, 250, 150), RGB(255, 255, 255));
+    platform::input::CloseRequested(hwnd);
+    kytest::PumpUntilIdle();
+    EXPECT_FALSE(IsWindow(hwnd));
 }
 
 // A window far larger than the screen still paints, on a surface no larger

@@ -1,6 +1,5 @@
-// Leak census and injected creation failures of GDI objects, and the census
-// of the surfaces behind pictures and drawing copies (which Windows, having
-// none, counts as 0).
+// Leak census of GDI objects, and of the surfaces behind pictures and
+// drawing copies (which Windows, having none, counts as 0).
 #include "platform/testing/SurfaceTesting.h"
 #include "platform/testing/TestPlatform.h"
 #include "tests/platform/gdiplus/TestPictures.h"
@@ -35,31 +34,6 @@ TEST(GdiCensus, EveryCreatedObjectIsCountedUntilDeletedAndStaleHandlesAreRefused
     EXPECT_TRUE(DeleteDC(dc));
     EXPECT_FALSE(DeleteDC(dc));
     EXPECT_EQ(kytest::LiveGdiObjectCount(), during ? before : 0);
-}
-
-TEST(GdiCensus, InjectedFailuresHitOnlyTheirKind)
-{
-    if (!kytest::FailNextGdiCreations(kytest::GdiKind::Pen, 2)) GTEST_SKIP() << "real GDI";
-    EXPECT_EQ(CreatePen(PS_SOLID, 1, 0), nullptr);
-    HBRUSH brush = CreateSolidBrush(0);
-    EXPECT_NE(brush, nullptr);
-    EXPECT_EQ(CreatePen(PS_DASH, 1, 0), nullptr);
-    HPEN pen = CreatePen(PS_SOLID, 1, 0);
-    EXPECT_NE(pen, nullptr);
-    DeleteObject(pen);
-    DeleteObject(brush);
-
-    for (auto kind : {kytest::GdiKind::Brush, kytest::GdiKind::Font, kytest::GdiKind::Bitmap})
-        ASSERT_TRUE(kytest::FailNextGdiCreations(kind, 1));
-    LOGFONTW logFont{};
-    HDC dc = CreateCompatibleDC(nullptr);
-    EXPECT_EQ(CreateSolidBrush(0), nullptr);
-    EXPECT_EQ(CreateFontIndirectW(&logFont), nullptr);
-    EXPECT_EQ(CreateCompatibleBitmap(dc, 4, 4), nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, 4, 4);
-    EXPECT_NE(bitmap, nullptr);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 TEST(GdiCensus, PicturesCountUntilDisposedAndDrawingLeavesNoSurfaceBehind)

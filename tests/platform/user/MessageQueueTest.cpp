@@ -141,17 +141,4 @@ TEST_F(MessageQueue, TimerIdReplacesThePeriodAndOneMessageIsPendingAtMost)
     EXPECT_EQ(Fired(5), 0);
 }
 
-TEST_F(MessageQueue, ManualClockRunsAnExactTimerSchedule)
-{
-    if (!kytest::HasManualClock()) GTEST_SKIP() << "real time: the number of periods in a span is not exact";
-    SetTimer(hwnd, 6, 100, nullptr);
-    kytest::AdvanceClock(1000);
-    EXPECT_EQ(Fired(6), 10);
-    SetTimer(hwnd, 7, 1, nullptr);  // raised to the 10 ms minimum
-    kytest::AdvanceClock(9);
-    EXPECT_EQ(Fired(7), 0);
-    kytest::AdvanceClock(1);
-    EXPECT_EQ(Fired(7), 1);
-}
-
 }  // namespace

@@ -122,29 +122,26 @@ TEST_F(Window, ShowAndMoveNotifyOnlyOnChange)
     EXPECT_EQ(p.y, 43);
 }
 
+// As the main window is shown: maximised before it was ever shown.
 TEST_F(Window, MaximiseFillsTheWorkAreaAndRestoreReturns)
 {
-    for (bool shownFirst : {true, false}) {
-        SCOPED_TRACE(shownFirst);
-        HWND hwnd = testwin::CreateTopLevel(100, 100, 300, 200, 0, WS_OVERLAPPEDWINDOW);
-        if (shownFirst) ShowWindow(hwnd, SW_SHOWNORMAL);
-        RECT before, work, maximised, client, after;
-        GetWindowRect(hwnd, &before);
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-        testwin::ClearLog();
-        ShowWindow(hwnd, SW_SHOWMAXIMIZED);
-        GetWindowRect(hwnd, &maximised);
-        EXPECT_GE(maximised.right - maximised.left, work.right - work.left);
-        // Wine repeats the same WM_SIZE; what matters is that no restored size comes first.
-        auto sizes = EntriesOf(WM_SIZE, hwnd);
-        ASSERT_FALSE(sizes.empty());
-        for (auto& e : sizes) EXPECT_EQ(e.wParam, static_cast<WPARAM>(SIZE_MAXIMIZED));
-        GetClientRect(hwnd, &client);
-        EXPECT_EQ(sizes.back().lParam, MAKELPARAM(client.right, client.bottom));
-        ShowWindow(hwnd, SW_RESTORE);
-        GetWindowRect(hwnd, &after);
-        EXPECT_EQ(std::make_tuple(after.left, after.right, after.bottom), std::make_tuple(before.left, before.right, before.bottom));
-    }
+    HWND hwnd = testwin::CreateTopLevel(100, 100, 300, 200, 0, WS_OVERLAPPEDWINDOW);
+    RECT before, work, maximised, client, after;
+    GetWindowRect(hwnd, &before);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    testwin::ClearLog();
+    ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+    GetWindowRect(hwnd, &maximised);
+    EXPECT_GE(maximised.right - maximised.left, work.right - work.left);
+    // Wine repeats the same WM_SIZE; what matters is that no restored size comes first.
+    auto sizes = EntriesOf(WM_SIZE, hwnd);
+    ASSERT_FALSE(sizes.empty());
+    for (auto& e : sizes) EXPECT_EQ(e.wParam, static_cast<WPARAM>(SIZE_MAXIMIZED));
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(sizes.back().lParam, MAKELPARAM(client.right, client.bottom));
+    ShowWindow(hwnd, SW_RESTORE);
+    GetWindowRect(hwnd, &after);
+    EXPECT_EQ(std::make_tuple(after.left, after.right, after.bottom), std::make_tuple(before.left, before.right, before.bottom));
 }
 
 // A sizable or overlapped window is held within the tracking sizes its
