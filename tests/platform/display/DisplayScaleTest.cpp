@@ -17,8 +17,9 @@ namespace {
 const COLORREF kWhite = RGB(255, 255, 255), kRed = RGB(255, 0, 0), kBlack = RGB(0, 0, 0);
 
 TEST(DisplayScale, AcceptsOnlyTheAllowedSteps) {
-    const struct { const char* text; double expected; } cases[] = {  // 0: refused{"1", 1},  {"1.25", 1.25}, {"1.75", 1.75}, {"2.0", 2}, {"3", 3}, {"0", 0},  {"1.3", 0},
-                 {"3.5", 0}, {"-1", 0},      {"", 0},        {" 2", 0}, {"2x", 0}, {"nan", 0}, {"inf", 0}};
+    const struct { const char* text; double expected; } cases[] = {  // 0: refused
+        {"1", 1},  {"1.25", 1.25}, {"1.75", 1.75}, {"2.0", 2}, {"3", 3},  {"0", 0},   {"1.3", 0},
+        {"3.5", 0}, {"-1", 0},     {"", 0},        {" 2", 0},  {"2x", 0}, {"nan", 0}, {"inf", 0}};
     for (const auto& c : cases) {
         double scale = 0;
         EXPECT_EQ(platform::ParseDisplayScale(c.text, &scale), c.expected != 0) << c.text;
@@ -28,8 +29,9 @@ TEST(DisplayScale, AcceptsOnlyTheAllowedSteps) {
 }
 
 TEST(DisplayScale, DesktopValuesRoundToTheNearestStep) {
-    const struct { double wanted, expected; } cases[] = {{1.12, 1}, {1.13, 1.25}, {1.4, 1.5},  {2.2, 2},  {2.3, 2.5},     {2.74, 2.5},
-                 {2.76, 3}, {144 / 96.0, 1.5}, {12, 3}, {0.5, 1}, {0, 1}, {-2, 1}, {NAN, 1}, {INFINITY, 1}};
+    const struct { double wanted, expected; } cases[] = {
+        {1.12, 1}, {1.13, 1.25}, {1.4, 1.5}, {2.2, 2}, {2.3, 2.5}, {2.74, 2.5}, {2.76, 3},
+        {144 / 96.0, 1.5}, {12, 3}, {0.5, 1}, {0, 1}, {-2, 1}, {NAN, 1}, {INFINITY, 1}};
     for (const auto& c : cases) EXPECT_EQ(platform::NearestDisplayScale(c.wanted), c.expected) << c.wanted;
 
     const struct { const char* gdkScale; double expected; } desktops[] = {{"2", 2}, {"1.6", 1.5}, {"0", 1}, {"none", 1}};
