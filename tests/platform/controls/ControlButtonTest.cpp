@@ -1,5 +1,4 @@
-// The push button: clicks by mouse and Space, release outside, its face,
-// and a parent that goes away while handling the click.
+// The push button: clicks by mouse and Space, release outside, its face.
 #include "ControlTestSupport.h"
 
 namespace {
@@ -66,20 +65,6 @@ TEST_F(Button, FaceIsRaisedAndPushedWhilePressed)
     EXPECT_LT(Brightness(kytest::ReadPixel(button, 0, 0)), Brightness(kytest::ReadPixel(button, 100, 1)));
     kytest::ReleaseLeft(button, 100, 10);
     kytest::PumpUntilIdle();
-}
-
-TEST_F(Button, ParentDestroyedByTheClickTakesTheButtonAlong)
-{
-    unsigned before = kytest::LiveWindowCount();
-    testwin::SetHook([p = parent](HWND hwnd, UINT m, WPARAM wParam, LPARAM, LRESULT*) {
-        if (hwnd == p && m == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) DestroyWindow(p);
-        return false;
-    });
-    kytest::PressLeft(button, 100, 10);
-    kytest::ReleaseLeft(button, 100, 10);
-    kytest::PumpUntilIdle();
-    EXPECT_FALSE(IsWindow(button));
-    EXPECT_EQ(kytest::LiveWindowCount(), before - 2);
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
-// What USER tells the display about top-level windows, and what it makes of
-// the display's requests (our own platform only).
+// What USER tells the display about top-level windows and the clipboard,
+// and what it makes of the display's requests (our own platform only).
 #include <gtest/gtest.h>
 
 #include "tests/support/TestWindow.h"
 #include "platform/display/HeadlessBackend.h"
 #include "platform/testing/TestPlatform.h"
 #include "platform/user/Input.h"
+#include "tests/platform/ClipboardText.h"
 
 namespace {
 
@@ -102,6 +103,37 @@ TEST_F(HeadlessDisplay, GetMessageRefusesToWaitForeverOnAManualClock)
 {
     MSG msg;
     EXPECT_DEATH(GetMessageW(&msg, nullptr, 0, 0), "nothing can arrive");
+}
+
+TEST(ClipboardDisplay, TextReachesTheDisplayAndEmptyingClearsIt)
+{
+    const std::wstring& shown = platform::HeadlessBackend::Instance().ClipboardText();
+    // The second block is sized for two-byte characters, as code written for
+    // Windows might do, and has no terminator: only what fits is taken.
+    const wchar_t text[] = L"像距 v = 15.00 cm";
+    const struct { HGLOBAL block; const wchar_t* expected; } cases[] = {
+        {cliptext::Block(text, sizeof text), text}, {cliptext::Block(L"abcd", 3 * sizeof(wchar_t)), L"abc"}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, c.block), c.block);
+        EXPECT_EQ(shown, c.expected);
+        EXPECT_TRUE(EmptyClipboard());
+        EXPECT_EQ(shown, L"");
+        EXPECT_TRUE(CloseClipboard());
+    }
+}
+
+TEST(ClipboardDisplay, RefusesWhatItCannotOwn)
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    int notABlock = 0;
+    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, &notABlock), nullptr);
+    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, nullptr), nullptr);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 4);
+    EXPECT_EQ(SetClipboardData(CF_TEXT, memory), nullptr);
+    EXPECT_EQ(GlobalFree(memory), nullptr);  // still the caller's
+    EXPECT_TRUE(CloseClipboard());
+    EXPECT_FALSE(OpenClipboard(reinterpret_cast<HWND>(0x7777)));
 }
 
 }  // namespace

@@ -92,11 +92,6 @@ TEST(GdiDrawing, BitBltCopiesWhatExistsInTheSource) {
     EXPECT_EQ(GetPixel(target.Dc(), 4, 5), RGB(80, 0, 255));
     EXPECT_EQ(GetPixel(target.Dc(), 7, 5), RGB(200, 0, 255));
     EXPECT_EQ(GetPixel(target.Dc(), 7, 6), kRed);
-
-    // Within one bitmap, overlapping.
-    EXPECT_TRUE(BitBlt(target.Dc(), 5, 5, 4, 1, target.Dc(), 4, 5, SRCCOPY));
-    EXPECT_EQ(GetPixel(target.Dc(), 5, 5), RGB(80, 0, 255));
-    EXPECT_EQ(GetPixel(target.Dc(), 8, 5), RGB(200, 0, 255));
 }
 
 TEST(GdiDrawing, LinesStartingOffTheBitmapKeepTheirPixels) {

@@ -29,6 +29,7 @@ TEST_F(Window, ChildGetsCreationMessagesInOrderAndStaysHidden)
     EXPECT_FALSE(IsWindowVisible(child));
 }
 
+// Shown, it is sized, activated and focused.
 TEST_F(Window, TopLevelAsksMinMaxFirstAndIsSizedWhenShown)
 {
     int marker = 0;
@@ -49,6 +50,8 @@ TEST_F(Window, TopLevelAsksMinMaxFirstAndIsSizedWhenShown)
         testwin::ClearLog();
         EXPECT_EQ(ShowWindow(hwnd, SW_SHOWNORMAL), wasVisible);
         EXPECT_EQ(CountOf(WM_SIZE, hwnd), wasVisible ? 0 : 1);
+        kytest::PumpUntilIdle();
+        EXPECT_TRUE(GetActiveWindow() == hwnd && GetFocus() == hwnd);
     }
     DestroyWindow(hwnd);
 }
@@ -175,6 +178,7 @@ TEST_F(Window, TrackSizeHoldsMoveWindowWithinTheLimits)
     }
 }
 
+// Disabled, hidden and destroyed windows refuse or lose the focus.
 TEST_F(Window, SetFocusNotifiesTheOldThenTheNewWindow)
 {
     HWND a = testwin::CreateChild(top, 0, 0, 50, 50);
@@ -189,36 +193,15 @@ TEST_F(Window, SetFocusNotifiesTheOldThenTheNewWindow)
         if (e.message == WM_KILLFOCUS || e.message == WM_SETFOCUS) focus.emplace_back(e.hwnd, e.message, e.wParam);
     EXPECT_EQ(focus, (std::vector<std::tuple<HWND, UINT, WPARAM>>{{a, WM_KILLFOCUS, reinterpret_cast<WPARAM>(b)},
                                                                    {b, WM_SETFOCUS, reinterpret_cast<WPARAM>(a)}}));
-}
-
-TEST_F(Window, ShowingATopLevelWindowActivatesAndFocusesIt)
-{
-    HWND hwnd = testwin::CreateTopLevel(100, 100, 200, 150, 0, WS_POPUP);
-    testwin::ClearLog();
-    ShowWindow(hwnd, SW_SHOWNORMAL);
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(GetActiveWindow(), hwnd);
-    EXPECT_EQ(GetFocus(), hwnd);
-    auto activations = EntriesOf(WM_ACTIVATE, hwnd);
-    ASSERT_FALSE(activations.empty());
-    EXPECT_NE(LOWORD(activations.back().wParam), WA_INACTIVE);
-}
-
-TEST_F(Window, DisabledHiddenAndDestroyedWindowsLoseOrRefuseTheFocus)
-{
-    HWND child = testwin::CreateChild(top, 0, 0, 50, 50);
-    SetFocus(top);
-    EnableWindow(child, FALSE);
-    EXPECT_EQ(SetFocus(child), nullptr);
-    EXPECT_EQ(GetFocus(), top);
-    EnableWindow(child, TRUE);
-    SetFocus(child);
-    ShowWindow(child, SW_HIDE);
-    EXPECT_EQ(GetFocus(), top);
-    ShowWindow(child, SW_SHOWNORMAL);
-    SetFocus(child);
-    DestroyWindow(child);
-    EXPECT_NE(GetFocus(), child);
+    EnableWindow(a, FALSE);
+    EXPECT_EQ(SetFocus(a), nullptr);
+    EXPECT_EQ(GetFocus(), b);
+    ShowWindow(b, SW_HIDE);
+    EXPECT_EQ(GetFocus(), top) << "hiding hands the focus to the parent";
+    EnableWindow(a, TRUE);
+    SetFocus(a);
+    DestroyWindow(a);
+    EXPECT_NE(GetFocus(), a);
 }
 
 }  // namespace
