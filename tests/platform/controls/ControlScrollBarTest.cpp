@@ -53,9 +53,7 @@ protected:
 TEST_F(ScrollBar, PositionsClampToMaxMinusPagePlusOne)
 {
     EXPECT_EQ(SetInfo(0, 99, 10, 95), 90);
-    const SCROLLINFO info = Info();
-    EXPECT_EQ(std::vector<int>({info.nMin, info.nMax, int(info.nPage), info.nPos, info.nTrackPos}),
-              std::vector<int>({0, 99, 10, 90, 90}));
+    EXPECT_EQ(Info().nPos, 90);
     SetInfo(0, 9, 50, 3);  // a page larger than the range shrinks to it
     EXPECT_EQ(Info().nPage, 10u);
     EXPECT_EQ(Info().nPos, 0);

@@ -1,4 +1,4 @@
-// Fills, lines, pens and copies, checked pixel by pixel.
+// Lines, pens and copies, checked pixel by pixel.
 #include "tests/support/Canvas.h"
 
 #include <gtest/gtest.h>
@@ -19,14 +19,6 @@ using Box = std::tuple<LONG, LONG, LONG, LONG>;
 Box Ink(const Canvas& canvas) {
     const RECT r = canvas.Ink();
     return {r.left, r.top, r.right, r.bottom};
-}
-
-TEST(GdiDrawing, FillRectExcludesRightAndBottom) {
-    Canvas canvas(20, 20);
-    RECT rect{2, 3, 10, 8};
-    EXPECT_NE(FillRect(canvas.Dc(), &rect, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH))), 0);
-    EXPECT_EQ(Ink(canvas), Box(2, 3, 10, 8));
-    EXPECT_EQ(GetPixel(canvas.Dc(), 9, 7), RGB(192, 192, 192));
 }
 
 // Whichever way a line runs, its start is drawn and its end left out.
