@@ -13,8 +13,7 @@
 namespace {
 
 // A runtime folder holding `bus` as a listening socket, a plain file, or nothing.
-class RuntimeDir {
-public:
+struct RuntimeDir {
     enum class Bus { Socket, File, None };
     explicit RuntimeDir(Bus bus) {
         char pattern[] = "/tmp/ky-bus-XXXXXX";
@@ -36,7 +35,6 @@ public:
     }
     const char* Path() const { return path_.c_str(); }
 
-private:
     std::string path_;
     int socket_ = -1;
 };

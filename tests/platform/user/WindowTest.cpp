@@ -90,15 +90,6 @@ TEST_F(Window, DestroySendsDestroyParentFirstAndStaleHandlesFailSafely)
     EXPECT_EQ(p.x, 5);
 }
 
-TEST_F(Window, AltF4ClosesAndCloseDestroysByDefault)
-{
-    testwin::ClearLog();
-    SendMessageW(top, WM_SYSKEYDOWN, VK_F4, 0x20000001);
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(CountOf(WM_CLOSE, top), 1);
-    EXPECT_FALSE(IsWindow(top));
-}
-
 TEST_F(Window, ShowAndMoveNotifyOnlyOnChange)
 {
     HWND child = testwin::CreateChild(top, 0, 0, 0, 0, 0, WS_CHILD);
