@@ -122,10 +122,8 @@ TEST(GlobalMemory, MovableBlocksAndStreams)
     ASSERT_EQ(CreateStreamOnHGlobal(block, FALSE, &stream), S_OK);
     char buffer[16] = {};
     ULONG read = 0;
-    EXPECT_EQ(stream->Read(buffer, 4, &read), S_OK);
-    EXPECT_EQ(std::string(buffer, read), "0123");
     EXPECT_EQ(stream->Read(buffer, 16, &read), S_OK);
-    EXPECT_EQ(read, 6u);
+    EXPECT_EQ(std::string(buffer, read), "0123456789");
     EXPECT_EQ(stream->Release(), 0u);
     // The stream did not own the block: it is still there.
     EXPECT_EQ(GlobalSize(block), 10u);

@@ -50,6 +50,13 @@ TEST_F(MessageQueue, PostedBeforePaintBeforeTimerAndQuitAfterEveryPosted)
     kytest::LetTimePass(100);
     EXPECT_EQ(Drain(hwnd), (std::vector<UINT>{WM_USER + 1, WM_PAINT, WM_TIMER}));
 
+    HWND gone = testwin::CreateTopLevel(400, 100);
+    kytest::PumpUntilIdle();
+    PostMessageW(gone, WM_USER + 5, 0, 0);
+    PostMessageW(hwnd, WM_USER + 6, 0, 0);
+    DestroyWindow(gone);
+    EXPECT_EQ(Drain(nullptr), (std::vector<UINT>{WM_USER + 6})) << "messages for a destroyed window are dropped";
+
     PostMessageW(hwnd, WM_USER + 1, 0, 0);
     PostQuitMessage(3);
     PostMessageW(hwnd, WM_USER + 2, 0, 0);
@@ -60,16 +67,6 @@ TEST_F(MessageQueue, PostedBeforePaintBeforeTimerAndQuitAfterEveryPosted)
     }
     EXPECT_FALSE(GetMessageW(&msg, nullptr, 0, 0));
     EXPECT_EQ(msg.wParam, 3u);
-}
-
-TEST_F(MessageQueue, MessagesForADestroyedWindowAreDropped)
-{
-    HWND gone = testwin::CreateTopLevel(400, 100);
-    kytest::PumpUntilIdle();
-    PostMessageW(gone, WM_USER + 5, 0, 0);
-    PostMessageW(hwnd, WM_USER + 6, 0, 0);
-    DestroyWindow(gone);
-    EXPECT_EQ(Drain(nullptr), (std::vector<UINT>{WM_USER + 6}));
 }
 
 // A runaway poster is refused at the quota and may post again once the

@@ -1,4 +1,4 @@
-// Update regions, the paint order and what a paint DC may touch.
+// Update regions, the paint order and where a window DC draws.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -22,7 +22,6 @@ protected:
             HDC dc = BeginPaint(hwnd, &ps);
             painted.push_back(hwnd);
             paintRects.push_back(ps.rcPaint);
-            erase.push_back(ps.fErase != FALSE);
             if (dc && colours.count(hwnd)) {
                 HBRUSH brush = CreateSolidBrush(colours[hwnd]);
                 RECT client;
@@ -44,7 +43,6 @@ protected:
         kytest::PumpUntilIdle();
         painted.clear();
         paintRects.clear();
-        erase.clear();
     }
     void ExpectPixels(std::initializer_list<Pixel> pixels)
     {
@@ -54,7 +52,6 @@ protected:
     HWND top = nullptr, child = nullptr;
     std::vector<HWND> painted;
     std::vector<RECT> paintRects;
-    std::vector<bool> erase;
     std::map<HWND, COLORREF> colours;
 };
 
@@ -69,14 +66,8 @@ TEST_F(Painting, InvalidationsAccumulateIntoOnePaintAndUpdateWindowPaintsAtOnce)
     ASSERT_EQ(painted.size(), 1u);
     const RECT& u = paintRects[0];
     EXPECT_EQ(std::vector<LONG>({u.left, u.top, u.right, u.bottom}), std::vector<LONG>({10, 10, 40, 45}));
-    EXPECT_FALSE(erase[0]);
     kytest::PumpUntilIdle();
     EXPECT_EQ(painted.size(), 1u);
-
-    Settle();  // erasing without a background brush is left to the window
-    InvalidateRect(top, nullptr, TRUE);
-    kytest::PumpUntilIdle();
-    EXPECT_EQ(erase, std::vector<bool>{true});
 
     Settle();
     InvalidateRect(top, nullptr, TRUE);
@@ -104,20 +95,6 @@ TEST_F(Painting, ParentPaintsFirstAndChildrenPaintOverIt)
     ShowWindow(child, SW_SHOWNORMAL);
     kytest::PumpUntilIdle();
     EXPECT_EQ(painted, (std::vector<HWND>{child}));
-}
-
-TEST_F(Painting, PaintDcIsClippedToTheUpdateRectangle)
-{
-    DestroyWindow(child);
-    colours[top] = kWhite;
-    InvalidateRect(top, nullptr, TRUE);
-    Settle();
-    colours[top] = kBlack;
-    RECT small{50, 60, 70, 80};
-    InvalidateRect(top, &small, FALSE);
-    kytest::PumpUntilIdle();
-    ExpectPixels({{&top, 50, 60, kBlack}, {&top, 69, 79, kBlack}, {&top, 70, 79, kWhite}, {&top, 49, 60, kWhite},
-                  {&top, 10, 10, kWhite}});
 }
 
 TEST_F(Painting, WindowDcDrawsAtTheChildsPlace)
