@@ -59,7 +59,8 @@ TEST_F(GdiplusTest, DecodesSizeAndFormatAndRefusesBrokenData)
     DllExports::GdipDisposeImage(bitmap);
 
     const unsigned char text[] = "not a picture at all";
-    EXPECT_EQ(Decode(testpictures::kCorrupted, sizeof testpictures::kCorrupted), nullptr);
+    const std::vector<unsigned char> corrupted = testpictures::Corrupted();
+    EXPECT_EQ(Decode(corrupted.data(), corrupted.size()), nullptr);
     EXPECT_EQ(Decode(kTwoHalves, sizeof kTwoHalves / 2), nullptr);
     EXPECT_EQ(Decode(text, sizeof text), nullptr);
     EXPECT_NE(DllExports::GdipCreateBitmapFromFile(L"no-such-picture.png", &bitmap), Ok);
