@@ -1,6 +1,6 @@
 // The single-line "edit" control as the focal-length box uses it: digits
-// only when typed, editing keys, mouse selection, undo, and the clipboard
-// keys up to the length limit.
+// only when typed, editing keys, mouse selection, and the clipboard keys up
+// to the length limit.
 #include "ControlTestSupport.h"
 #include "tests/platform/ClipboardText.h"
 
@@ -51,15 +51,6 @@ TEST_F(Edit, NumberStyleRefusesTypedNonDigitsAndKeysMoveSelectAndDelete)
     SendMessageW(edit, EM_SETSEL, 0, 1);
     Type(L"9");
     EXPECT_EQ(TextOf(edit), L"93");
-}
-
-TEST_F(Edit, UndoTakesBackTheLastEdit)
-{
-    SetWindowTextW(edit, L"10");
-    SendMessageW(edit, EM_SETSEL, 2, 2);
-    Type(L"5");
-    Type(L"\x1A");  // Ctrl+Z
-    EXPECT_EQ(TextOf(edit), L"10");
 }
 
 TEST_F(Edit, MouseSelectsByDragAndWordByDoubleClick)

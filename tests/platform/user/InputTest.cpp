@@ -39,17 +39,6 @@ protected:
     HWND top = nullptr, left = nullptr, right = nullptr;
 };
 
-TEST_F(Input, PressGoesToTheChildUnderThePointInItsCoordinates)
-{
-    Click(left, 5, 6);
-    Click(top, 80, 100);
-    kytest::PumpUntilIdle();
-    auto downs = EntriesOf(WM_LBUTTONDOWN);
-    ASSERT_EQ(downs.size(), 2u);
-    EXPECT_TRUE(downs[0].hwnd == left && At(downs[0].lParam, 5, 6) && (downs[0].wParam & MK_LBUTTON));
-    EXPECT_TRUE(downs[1].hwnd == top && At(downs[1].lParam, 80, 100));
-}
-
 TEST_F(Input, CapturedReleaseOutsideHasNegativeClientCoordinates)
 {
     testwin::SetHook([](HWND hwnd, UINT m, WPARAM, LPARAM, LRESULT*) {

@@ -143,11 +143,10 @@ TEST_F(Window, MaximiseFillsTheWorkAreaAndRestoreReturns)
 TEST_F(Window, TrackSizeHoldsMoveWindowWithinTheLimits)
 {
     const struct { DWORD style; SIZE requested, expected; } cases[] = {
-        {WS_OVERLAPPEDWINDOW, {50, 50}, {300, 200}},     {WS_OVERLAPPEDWINDOW, {299, 199}, {300, 200}},
-        {WS_OVERLAPPEDWINDOW, {300, 200}, {300, 200}},   {WS_OVERLAPPEDWINDOW, {301, 201}, {301, 201}},
-        {WS_OVERLAPPEDWINDOW, {800, 600}, {800, 600}},   {WS_OVERLAPPEDWINDOW, {801, 601}, {800, 600}},
-        {WS_OVERLAPPEDWINDOW, {32767, 32767}, {800, 600}}, {WS_POPUP | WS_THICKFRAME, {50, 650}, {300, 600}},
-        {WS_POPUP, {50, 650}, {50, 650}},
+        {WS_OVERLAPPEDWINDOW, {299, 199}, {300, 200}}, {WS_OVERLAPPEDWINDOW, {300, 200}, {300, 200}},
+        {WS_OVERLAPPEDWINDOW, {301, 201}, {301, 201}}, {WS_OVERLAPPEDWINDOW, {800, 600}, {800, 600}},
+        {WS_OVERLAPPEDWINDOW, {801, 601}, {800, 600}}, {WS_OVERLAPPEDWINDOW, {32767, 32767}, {800, 600}},
+        {WS_POPUP | WS_THICKFRAME, {50, 650}, {300, 600}}, {WS_POPUP, {50, 650}, {50, 650}},
     };
     testwin::SetHook([](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
         if (message != WM_GETMINMAXINFO) return false;
