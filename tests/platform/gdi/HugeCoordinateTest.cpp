@@ -34,13 +34,6 @@ void Fill(HDC dc, RECT area)
     DeleteObject(brush);
 }
 
-// A 20 x 20 source of ink copied to (x, y) with a width and height of `size`.
-void Copy(HDC dc, int x, int y, int size)
-{
-    Canvas source(20, 20, kInk);
-    BitBlt(dc, x, y, size, size, source.Dc(), 0, 0, SRCCOPY);
-}
-
 struct Case {
     const char* name;
     bool beyondWindows;
@@ -59,9 +52,6 @@ const Case kCases[] = {
      [](HDC dc) { Fill(dc, {-kWindowsReach, -kWindowsReach, kWindowsReach, kWindowsReach}); }, {{0, 0}, {99, 99}}, {}},
     {"FillFarAwayStaysAway", false, [](HDC dc) { Fill(dc, {kBeyondCairo, 10, kBeyondCairo + 40, 50}); },
      {}, {{10, 10}, {30, 30}}},
-    {"CopyFarAwayStaysAway", false, [](HDC dc) { Copy(dc, kBeyondCairo, 10, 20); }, {}, {{10, 10}, {15, 15}, {29, 29}}},
-    {"HugeCopyTakesOnlyTheSource", false, [](HDC dc) { Copy(dc, 10, 10, kWindowsReach); },
-     {{10, 10}, {29, 29}}, {{30, 30}, {9, 9}}},
     {"FarLineEndingAtOurReach", true, [](HDC dc) { Line(dc, 1, {0, 0}, {kOurReach, kOurReach / 2}); },
      {{20, 10}, {98, 49}}, {{20, 20}}},
     {"FarLineEndingJustBeyondIt", true, [](HDC dc) { Line(dc, 1, {0, 0}, {kOurReach + 2, kOurReach / 2 + 1}); },
