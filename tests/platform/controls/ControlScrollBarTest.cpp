@@ -54,6 +54,10 @@ TEST_F(ScrollBar, PositionsClampToMaxMinusPagePlusOne)
 {
     EXPECT_EQ(SetInfo(0, 99, 10, 95), 90);
     EXPECT_EQ(Info().nPos, 90);
+    for (auto [asked, kept] : {std::pair{-5, 0}, std::pair{95, 90}}) {
+        SendMessageW(bar, SBM_SETPOS, static_cast<WPARAM>(asked), FALSE);
+        EXPECT_EQ(Info().nPos, kept) << asked;
+    }
     SetInfo(0, 9, 50, 3);  // a page larger than the range shrinks to it
     EXPECT_EQ(Info().nPage, 10u);
     EXPECT_EQ(Info().nPos, 0);
