@@ -1,5 +1,4 @@
-// The push button: clicks by mouse and Space, release outside, disabled
-// buttons, and a parent that goes away while handling the click.
+// The push button: clicks by mouse and Space, release outside, its face.
 #include "ControlTestSupport.h"
 
 namespace {
@@ -12,20 +11,15 @@ protected:
     {
         ControlTest::SetUp();
         button = Create(L"button", BS_PUSHBUTTON, 30, 40, 250, 23, kId, L"Switch");
-        ASSERT_NE(button, nullptr);
-        kytest::PumpUntilIdle();
-        testwin::ClearLog();
     }
-    bool Pushed() const { return (SendMessageW(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
-    // Pumps, then checks the pushed state and the clicks reported so far.
+    // Pumps, then checks the pushed state, the clicks reported so far and
+    // the capture (Windows may hold it while Space is down: not asked then).
     void Expect(bool pushed, size_t clicks, HWND capture = HWND(-1))
     {
         kytest::PumpUntilIdle();
-        EXPECT_EQ(Pushed(), pushed);
+        EXPECT_EQ((SendMessageW(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0, pushed);
         EXPECT_EQ(Commands(button, kId), std::vector<WORD>(clicks, BN_CLICKED));
-        if (capture != HWND(-1)) {
-            EXPECT_EQ(GetCapture(), capture);
-        }
+        EXPECT_TRUE(capture == HWND(-1) || GetCapture() == capture);
     }
 
     HWND button = nullptr;
@@ -57,24 +51,13 @@ TEST_F(Button, MovingOutRaisesAndReleaseOutsideSendsNothing)
     Expect(false, 0, nullptr);
 }
 
-TEST_F(Button, DisabledButtonIgnoresClicks)
-{
-    for (BOOL enabled : {FALSE, TRUE}) {
-        EnableWindow(button, enabled);
-        kytest::PressLeft(button, 100, 10);
-        kytest::ReleaseLeft(button, 100, 10);
-        Expect(false, enabled ? 1 : 0, nullptr);
-        EXPECT_EQ(GetFocus() == button, enabled != FALSE);
-    }
-}
-
 int Brightness(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
 
+// Raised: a light top-left edge and a dark bottom-right one; pressed: sunk.
 TEST_F(Button, FaceIsRaisedAndPushedWhilePressed)
 {
     UpdateWindow(parent);
     kytest::PumpUntilIdle();
-    // Raised: light top-left edge, dark bottom-right edge.
     EXPECT_GT(Brightness(kytest::ReadPixel(button, 0, 0)), Brightness(kytest::ReadPixel(button, 249, 22)));
     kytest::PressLeft(button, 100, 10);
     kytest::PumpUntilIdle();
@@ -82,22 +65,6 @@ TEST_F(Button, FaceIsRaisedAndPushedWhilePressed)
     EXPECT_LT(Brightness(kytest::ReadPixel(button, 0, 0)), Brightness(kytest::ReadPixel(button, 100, 1)));
     kytest::ReleaseLeft(button, 100, 10);
     kytest::PumpUntilIdle();
-}
-
-TEST_F(Button, ParentDestroyedByTheClickTakesTheButtonAlong)
-{
-    unsigned before = kytest::LiveWindowCount();
-    HWND p = parent;
-    testwin::SetHook([p](HWND hwnd, UINT m, WPARAM wParam, LPARAM, LRESULT*) {
-        if (hwnd == p && m == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) DestroyWindow(p);
-        return false;
-    });
-    kytest::PressLeft(button, 100, 10);
-    kytest::ReleaseLeft(button, 100, 10);
-    kytest::PumpUntilIdle();
-    EXPECT_FALSE(IsWindow(button));
-    EXPECT_EQ(kytest::LiveWindowCount(), before - 2);
-    EXPECT_EQ(SendMessageW(button, BM_CLICK, 0, 0), 0) << "a message to a control gone with its parent is dropped";
 }
 
 }  // namespace

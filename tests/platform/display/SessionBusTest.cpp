@@ -13,8 +13,7 @@
 namespace {
 
 // A runtime folder holding `bus` as a listening socket, a plain file, or nothing.
-class RuntimeDir {
-public:
+struct RuntimeDir {
     enum class Bus { Socket, File, None };
     explicit RuntimeDir(Bus bus) {
         char pattern[] = "/tmp/ky-bus-XXXXXX";
@@ -36,28 +35,19 @@ public:
     }
     const char* Path() const { return path_.c_str(); }
 
-private:
     std::string path_;
     int socket_ = -1;
 };
 
 TEST(SessionBus, ExistsOnlyWithAnAddressOrTheUserBusSocket) {
     using Bus = RuntimeDir::Bus;
-    struct Case {
-        const char* address;
-        Bus bus;
-        bool useRuntimeDir, expected;
-    } cases[] = {
-        {"unix:path=/run/user/0/bus", Bus::None, false, true},
-        {"unix:path=/run/user/0/bus", Bus::None, true, true},
-        {nullptr, Bus::Socket, true, true},
-        {"", Bus::Socket, true, true},
+    const struct { const char* address; Bus bus; bool useRuntimeDir, expected; } cases[] = {
+        {"unix:path=/run/user/0/bus", Bus::None, false, true}, {"unix:path=/run/user/0/bus", Bus::None, true, true},
+        {nullptr, Bus::Socket, true, true},  {"", Bus::Socket, true, true},
         {nullptr, Bus::File, true, false},  // a stray file is no bus
-        {nullptr, Bus::None, true, false},
-        {"", Bus::None, true, false},
-        {nullptr, Bus::Socket, false, false},
+        {nullptr, Bus::None, true, false},   {"", Bus::None, true, false}, {nullptr, Bus::Socket, false, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         RuntimeDir dir(c.bus);
         EXPECT_EQ(platform::SessionBusExists(c.address, c.useRuntimeDir ? dir.Path() : nullptr), c.expected)
             << (c.address ? c.address : "(no address)") << " bus " << int(c.bus) << " dir " << c.useRuntimeDir;

@@ -1,4 +1,4 @@
-// Lines, rectangles, copies and DC state, checked pixel by pixel.
+// Lines, pens and copies, checked pixel by pixel.
 #include "tests/support/Canvas.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +8,7 @@
 namespace {
 
 using Pixels = std::set<std::pair<int, int>>;
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kWhite = RGB(255, 255, 255), kRed = RGB(255, 0, 0);
 
 void Line(HDC dc, int x1, int y1, int x2, int y2) {
     MoveToEx(dc, x1, y1, nullptr);
@@ -22,31 +21,9 @@ Box Ink(const Canvas& canvas) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
-TEST(GdiDrawing, FillRectExcludesRightAndBottom) {
-    Canvas canvas(20, 20);
-    ASSERT_TRUE(canvas.Valid());
-    RECT rect{2, 3, 10, 8};
-    HBRUSH red = CreateSolidBrush(kRed);
-    EXPECT_NE(FillRect(canvas.Dc(), &rect, red), 0);
-    EXPECT_EQ(Ink(canvas), Box(2, 3, 10, 8));
-    EXPECT_EQ(GetPixel(canvas.Dc(), 9, 7), kRed);
-    DeleteObject(red);
-
-    // The stock grey brush and the null brush.
-    RECT small{0, 0, 2, 2};
-    FillRect(canvas.Dc(), &small, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-    EXPECT_EQ(GetPixel(canvas.Dc(), 1, 1), RGB(192, 192, 192));
-    RECT other{12, 12, 15, 15};
-    FillRect(canvas.Dc(), &other, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
-    EXPECT_EQ(GetPixel(canvas.Dc(), 13, 13), kWhite);
-}
-
 // Whichever way a line runs, its start is drawn and its end left out.
 TEST(GdiDrawing, LinesLeaveOutTheEndAndFollowGdiTieRules) {
-    const struct {
-        POINT from, to;
-        Pixels pixels;
-    } cases[] = {
+    const struct { POINT from, to; Pixels pixels; } cases[] = {
         {{2, 5}, {8, 5}, {{2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {7, 5}}},
         {{4, 7}, {4, 10}, {{4, 7}, {4, 8}, {4, 9}}},
         {{12, 1}, {9, 1}, {{10, 1}, {11, 1}, {12, 1}}},
@@ -58,49 +35,30 @@ TEST(GdiDrawing, LinesLeaveOutTheEndAndFollowGdiTieRules) {
     };
     for (const auto& c : cases) {
         Canvas canvas(16, 16);
-        ASSERT_TRUE(canvas.Valid());
         Line(canvas.Dc(), c.from.x, c.from.y, c.to.x, c.to.y);
         EXPECT_EQ(canvas.Painted({0, 0, 16, 16}), c.pixels) << c.from.x << "," << c.from.y;
         POINT previous{};  // the current position moves to the end point
         MoveToEx(canvas.Dc(), 0, 0, &previous);
-        EXPECT_EQ(previous.x, c.to.x);
-        EXPECT_EQ(previous.y, c.to.y);
+        EXPECT_TRUE(previous.x == c.to.x && previous.y == c.to.y);
     }
 }
 
 TEST(GdiDrawing, DashedOnePixelPenRepeatsEighteenOnSixOff) {
     Canvas canvas(64, 8);
-    ASSERT_TRUE(canvas.Valid());
     HPEN dashed = CreatePen(PS_DASH, 1, kRed);
     HGDIOBJ old = SelectObject(canvas.Dc(), dashed);
     SetBkMode(canvas.Dc(), TRANSPARENT);
     Line(canvas.Dc(), 0, 2, 50, 2);
-    for (int x = 0; x < 50; ++x) {
-        bool on = (x % 24) < 18;
-        EXPECT_EQ(GetPixel(canvas.Dc(), x, 2), on ? kRed : kWhite) << x;
-    }
-    // With an opaque background the gaps take the background colour.
-    SetBkMode(canvas.Dc(), OPAQUE);
-    SetBkColor(canvas.Dc(), RGB(0, 0, 255));
-    Line(canvas.Dc(), 0, 4, 30, 4);
-    EXPECT_EQ(GetPixel(canvas.Dc(), 17, 4), kRed);
-    EXPECT_EQ(GetPixel(canvas.Dc(), 18, 4), RGB(0, 0, 255));
-    EXPECT_EQ(GetPixel(canvas.Dc(), 24, 4), kRed);
+    for (int x = 0; x < 50; ++x) EXPECT_EQ(GetPixel(canvas.Dc(), x, 2), x % 24 < 18 ? kRed : kWhite) << x;
     SelectObject(canvas.Dc(), old);
     DeleteObject(dashed);
 }
 
 TEST(GdiDrawing, WidePenCoversTheLine) {
-    const struct {
-        int width;
-        POINT from, to;
-        Box ink;
-    } cases[] = {{2, {10, 15}, {10, 5}, {9, 4, 11, 16}},
-                 {2, {3, 10}, {15, 10}, {2, 9, 16, 11}},
-                 {3, {5, 2}, {5, 8}, {4, 1, 7, 10}}};
+    const struct { int width; POINT from, to; Box ink; } cases[] = {
+        {2, {10, 15}, {10, 5}, {9, 4, 11, 16}}, {2, {3, 10}, {15, 10}, {2, 9, 16, 11}}, {3, {5, 2}, {5, 8}, {4, 1, 7, 10}}};
     for (const auto& c : cases) {
         Canvas canvas(20, 20);
-        ASSERT_TRUE(canvas.Valid());
         HPEN pen = CreatePen(PS_SOLID, c.width, kRed);
         HGDIOBJ old = SelectObject(canvas.Dc(), pen);
         Line(canvas.Dc(), c.from.x, c.from.y, c.to.x, c.to.y);
@@ -110,28 +68,9 @@ TEST(GdiDrawing, WidePenCoversTheLine) {
     }
 }
 
-TEST(GdiDrawing, RectangleOutlinesWithPenAndFillsWithBrush) {
-    Canvas canvas(12, 12);
-    ASSERT_TRUE(canvas.Valid());
-    HBRUSH red = CreateSolidBrush(kRed);
-    HGDIOBJ old = SelectObject(canvas.Dc(), red);
-    EXPECT_TRUE(Rectangle(canvas.Dc(), 2, 2, 8, 6));
-    SelectObject(canvas.Dc(), old);
-    DeleteObject(red);
-    for (int y = 0; y < 12; ++y) {
-        for (int x = 0; x < 12; ++x) {
-            bool border = (x >= 2 && x <= 7 && (y == 2 || y == 5)) || (y >= 2 && y <= 5 && (x == 2 || x == 7));
-            bool inside = x > 2 && x < 7 && y > 2 && y < 5;
-            COLORREF expected = border ? RGB(0, 0, 0) : inside ? kRed : kWhite;
-            EXPECT_EQ(GetPixel(canvas.Dc(), x, y), expected) << x << "," << y;
-        }
-    }
-}
-
 TEST(GdiDrawing, BitBltCopiesWhatExistsInTheSource) {
     Canvas target(20, 20);
     Canvas source(6, 6);
-    ASSERT_TRUE(target.Valid() && source.Valid());
     source.Clear(kRed);
     for (int x = 0; x < 6; ++x) {
         RECT cell{x, 0, x + 1, 1};
@@ -145,11 +84,6 @@ TEST(GdiDrawing, BitBltCopiesWhatExistsInTheSource) {
     EXPECT_EQ(GetPixel(target.Dc(), 4, 5), RGB(80, 0, 255));
     EXPECT_EQ(GetPixel(target.Dc(), 7, 5), RGB(200, 0, 255));
     EXPECT_EQ(GetPixel(target.Dc(), 7, 6), kRed);
-
-    // Within one bitmap, overlapping.
-    EXPECT_TRUE(BitBlt(target.Dc(), 5, 5, 4, 1, target.Dc(), 4, 5, SRCCOPY));
-    EXPECT_EQ(GetPixel(target.Dc(), 5, 5), RGB(80, 0, 255));
-    EXPECT_EQ(GetPixel(target.Dc(), 8, 5), RGB(200, 0, 255));
 }
 
 TEST(GdiDrawing, LinesStartingOffTheBitmapKeepTheirPixels) {
@@ -160,7 +94,6 @@ TEST(GdiDrawing, LinesStartingOffTheBitmapKeepTheirPixels) {
     for (const auto& line : lines) {
         Canvas narrow(40, 40);
         Canvas wide(140, 140);
-        ASSERT_TRUE(narrow.Valid() && wide.Valid());
         Line(narrow.Dc(), line[0].x, line[0].y, line[1].x, line[1].y);
         Line(wide.Dc(), line[0].x + 100, line[0].y + 100, line[1].x + 100, line[1].y + 100);
         Pixels expected;

@@ -3,7 +3,10 @@
 
 #include "platform/win32.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <vector>
 
 namespace testpictures {
 
@@ -24,6 +27,17 @@ const unsigned char kOpaqueGreen[] = {
     0x22, 0x38, 0x0b, 0x00, 0x1e, 0x14, 0x03, 0x01, 0xfa, 0x61, 0x42, 0x35, 0x00, 0x00, 0x00, 0x00,
     0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82,
 };
+
+// kTwoHalves with its compressed data (21 bytes from offset 41) replaced by
+// garbage, the chunk's checksum after it kept valid so that only
+// decompression can notice.
+inline std::vector<unsigned char> Corrupted() {
+    const unsigned char garbage[] = {0xa5, 0x80, 0xef, 0xca, 0x31, 0x1c, 0x7b, 0xa6, 0x8d, 0xe8, 0xd7, 0x32, 0x19,
+                                     0x44, 0xa3, 0x8e, 0xf5, 0xd0, 0x3f, 0x1a, 0x41, 0x77, 0x4c, 0x7a, 0x55};
+    std::vector<unsigned char> bytes(kTwoHalves, kTwoHalves + sizeof kTwoHalves);
+    std::copy(std::begin(garbage), std::end(garbage), bytes.begin() + 41);
+    return bytes;
+}
 
 // Decodes through a stream over a movable block that the stream frees; null
 // if that fails.

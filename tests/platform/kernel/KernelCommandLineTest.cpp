@@ -25,8 +25,7 @@ TEST(KernelCommandLine, ArgumentsAreQuotedAsWindowsWould) {
     const struct { std::string shell, expected; } cases[] = {
         {"", ""},
         {" plain 'two words' 'quote\"in' '' 'back\\slash\\' 'end space\\' 凸透镜",
-         " plain \"two words\" \"quote\\\"in\" \"\" back\\slash\\ \"end space\\\\\" 凸透镜"},
-    };
+         " plain \"two words\" \"quote\\\"in\" \"\" back\\slash\\ \"end space\\\\\" 凸透镜"}};
     for (const auto& c : cases) EXPECT_EQ(OutputOf("'" + helper + "'" + c.shell), helper + c.expected);
 }
 

@@ -1,20 +1,22 @@
-// Module, file attributes and the last error.
+// The module's own path, file attributes, and the resources and version
+// record embedded from the program's resource script, as the program finds
+// them.
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
-#include <thread>
 
 namespace {
 
-std::wstring OwnPath() {
+std::wstring OwnPath()
+{
     wchar_t path[MAX_PATH];
     return std::wstring(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
 }
 
-TEST(Kernel, ShortBufferTruncatesAndTerminates) {
+TEST(Kernel, ShortBufferTruncatesAndTerminates)
+{
     const std::wstring path = OwnPath();
     wchar_t buffer[6] = {L'x', L'x', L'x', L'x', L'x', L'x'};
     SetLastError(0);
@@ -27,45 +29,43 @@ TEST(Kernel, ShortBufferTruncatesAndTerminates) {
     EXPECT_EQ(buffer[5], L'x');
 }
 
-TEST(Kernel, MissingFilesAndModulesAreTold) {
-    const std::wstring path = OwnPath();
-    const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
-    const DWORD attributes = GetFileAttributesW(folder.c_str());
-    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
-    EXPECT_NE(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
-    const struct { const wchar_t* name; DWORD error; } missing[] = {
-        {L"/no-such-file", ERROR_FILE_NOT_FOUND},
-        {L"/no-such-folder/file", ERROR_PATH_NOT_FOUND},
-        {L"/*", ERROR_INVALID_NAME},
-    };
-    for (const auto& m : missing) {
-        SetLastError(0);
-        EXPECT_EQ(GetFileAttributesW((folder + m.name).c_str()), INVALID_FILE_ATTRIBUTES);
-        EXPECT_EQ(GetLastError(), m.error);
-    }
-    SetLastError(0);
-    EXPECT_EQ(GetModuleHandleW(L"no-such-module.dll"), nullptr);
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_MOD_NOT_FOUND));
+TEST(Kernel, FileAttributesTellFoldersFromFilesAndMissingOnes)
+{
+    const std::wstring folder = OwnPath().substr(0, OwnPath().find_last_of(L"\\/"));
+    EXPECT_NE(GetFileAttributesW(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_EQ(GetFileAttributesW(OwnPath().c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    for (const wchar_t* name : {L"/no-such-file", L"/no-such-folder/file"})
+        EXPECT_EQ(GetFileAttributesW((folder + name).c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-// The threads take turns through atomics only: creating and joining a
-// thread may itself change the last error.
-TEST(Kernel, LastErrorBelongsToEachThread) {
-    std::atomic<int> step{0};
-    DWORD seenByOther = 0;
-    std::thread other([&] {
-        SetLastError(77);
-        step = 1;
-        while (step != 2) std::this_thread::yield();
-        seenByOther = GetLastError();
-    });
-    while (step != 1) std::this_thread::yield();
-    SetLastError(1234);
-    const DWORD seenHere = GetLastError();
-    step = 2;
-    other.join();
-    EXPECT_EQ(seenHere, 1234u);
-    EXPECT_EQ(seenByOther, 77u);
+TEST(Kernel, ResourcesAreFoundByNumberAndMissingOnesAreNot)
+{
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC candle = FindResourceW(module, MAKEINTRESOURCEW(180), L"BIN");
+    ASSERT_NE(candle, nullptr);
+    EXPECT_GT(SizeofResource(module, candle), 0u);
+    EXPECT_NE(LockResource(LoadResource(module, candle)), nullptr);
+    EXPECT_EQ(FindResourceW(module, MAKEINTRESOURCEW(179), L"BIN"), nullptr);
+    EXPECT_EQ(FindResourceW(module, MAKEINTRESOURCEW(180), L"BINX"), nullptr);
+    HICON icon = LoadIconW(module, MAKEINTRESOURCEW(102));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(LoadIconW(module, MAKEINTRESOURCEW(102)), icon) << "shared";
+    EXPECT_EQ(LoadIconW(module, MAKEINTRESOURCEW(103)), nullptr);
+}
+
+// The program's own version record is read in the context tests; files
+// without one give nothing.
+TEST(Kernel, FilesWithoutAVersionRecordGiveNothing)
+{
+    const std::wstring folder = OwnPath().substr(0, OwnPath().find_last_of(L"\\/"));
+    // CTestTestfile.cmake is a plain file that CTest keeps beside every test executable.
+    for (const std::wstring& path : {folder + L"/no-such-file.exe", folder + L"/CTestTestfile.cmake"}) {
+        SCOPED_TRACE(testing::PrintToString(path));
+        DWORD handle = 1;
+        EXPECT_EQ(GetFileVersionInfoSizeW(path.c_str(), &handle), 0u);
+        unsigned char buffer[64];
+        EXPECT_FALSE(GetFileVersionInfoW(path.c_str(), 0, sizeof buffer, buffer));
+    }
 }
 
 }  // namespace
