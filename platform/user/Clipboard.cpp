@@ -127,10 +127,3 @@ HANDLE GetClipboardData(UINT format)
     return state().text;
 }
 
-BOOL IsClipboardFormatAvailable(UINT format)
-{
-    if (format != CF_UNICODETEXT) return FALSE;
-    std::wstring desktop;
-    if (platform::Display().ReadClipboardText(&desktop)) return !desktop.empty();
-    return state().text != nullptr;
-}

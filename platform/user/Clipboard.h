@@ -18,4 +18,3 @@ BOOL EmptyClipboard();
 // owns the block and frees it when it is emptied or replaced.
 HANDLE SetClipboardData(UINT format, HANDLE data);
 HANDLE GetClipboardData(UINT format);
-BOOL IsClipboardFormatAvailable(UINT format);

@@ -186,8 +186,6 @@ HWND GetFocus() { return state().focus; }
 
 HWND GetActiveWindow() { return state().active; }
 
-HWND GetForegroundWindow() { return state().active; }
-
 BOOL SetForegroundWindow(HWND hwnd)
 {
     Window* w = Find(hwnd);

@@ -198,14 +198,6 @@ BOOL ScreenToClient(HWND hwnd, LPPOINT point)
     return TRUE;
 }
 
-BOOL IsZoomed(HWND hwnd)
-{
-    Window* w = Find(hwnd);
-    return w && w->maximized;
-}
-
-BOOL IsIconic(HWND) { return FALSE; }
-
 namespace platform::input {
 
 void Resized(HWND window, int width, int height)

@@ -107,10 +107,7 @@ BOOL GetWindowRect(HWND hwnd, LPRECT rect);
 BOOL GetClientRect(HWND hwnd, LPRECT rect);
 BOOL ClientToScreen(HWND hwnd, LPPOINT point);
 BOOL ScreenToClient(HWND hwnd, LPPOINT point);
-BOOL IsZoomed(HWND hwnd);
-BOOL IsIconic(HWND hwnd);
 BOOL SetForegroundWindow(HWND hwnd);
-HWND GetForegroundWindow();
 HWND GetActiveWindow();
 
 // Messages.
