@@ -21,9 +21,7 @@ public:
     T Take()
     {
         T value{};
-        const std::size_t count = std::min(sizeof(T), Left());
-        std::memcpy(&value, Here(), count);
-        at_ += count;
+        std::memcpy(&value, Here(), Skip(sizeof(T)));
         return value;
     }
 
@@ -37,8 +35,7 @@ public:
 
 private:
     const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t at_ = 0;
+    std::size_t size_, at_ = 0;
 };
 
 }  // namespace kyfuzz
