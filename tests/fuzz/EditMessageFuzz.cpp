@@ -12,24 +12,6 @@ namespace {
 
 using kyfuzz::FuzzBytes;
 
-// A clipboard block of any byte size, not necessarily whole characters nor
-// terminated.
-void PutOnClipboard(FuzzBytes& bytes)
-{
-    const std::size_t size = bytes.Take<std::uint8_t>();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (memory == nullptr) return;
-    auto* block = static_cast<std::uint8_t*>(GlobalLock(memory));
-    for (std::size_t i = 0; i < size; ++i) block[i] = bytes.Take<std::uint8_t>();
-    GlobalUnlock(memory);
-    if (OpenClipboard(nullptr)) {
-        EmptyClipboard();
-        if (SetClipboardData(CF_UNICODETEXT, memory) != nullptr) memory = nullptr;
-        CloseClipboard();
-    }
-    if (memory != nullptr) GlobalFree(memory);
-}
-
 // One message from the input; true when it may set the text past the limit.
 bool SendOne(HWND edit, FuzzBytes& bytes)
 {
@@ -48,7 +30,21 @@ bool SendOne(HWND edit, FuzzBytes& bytes)
         SendMessageW(edit, EM_LIMITTEXT, limit >> 31 ? limit : limit % 40, 0);
         return true;
     }
-    case 4: PutOnClipboard(bytes); SendMessageW(edit, WM_PASTE, 0, 0); return false;
+    case 4: {
+        // A clipboard block of any byte size, not necessarily whole
+        // characters nor terminated.
+        const std::size_t size = bytes.Take<std::uint8_t>();
+        if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size)) {
+            auto* block = static_cast<std::uint8_t*>(GlobalLock(memory));
+            for (std::size_t i = 0; i < size; ++i) block[i] = bytes.Take<std::uint8_t>();
+            GlobalUnlock(memory);
+            const bool open = OpenClipboard(nullptr);
+            if (!open || (EmptyClipboard(), SetClipboardData(CF_UNICODETEXT, memory) == nullptr)) GlobalFree(memory);
+            if (open) CloseClipboard();
+        }
+        SendMessageW(edit, WM_PASTE, 0, 0);
+        return false;
+    }
     case 5: MoveWindow(edit, 0, 0, bytes.Take<std::int16_t>(), bytes.Take<std::int16_t>(), TRUE); return false;
     case 6: SendMessageW(edit, WM_SIZE, SIZE_RESTORED, bytes.Take<std::uint32_t>()); return false;
     case 7: SendMessageW(edit, WM_KEYDOWN, bytes.Take<std::uint8_t>(), 1); return false;
@@ -67,13 +63,8 @@ bool SendOne(HWND edit, FuzzBytes& bytes)
 // Input: the style byte (ES_NUMBER or not), then messages.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.lpszClassName = L"EditFuzzParent";
-        return RegisterClassExW(&windowClass) != 0;
-    }();
+    static const WNDCLASSEXW parentClass{sizeof parentClass, 0, DefWindowProcW, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"EditFuzzParent", nullptr};
+    static const bool registered = RegisterClassExW(&parentClass) != 0;
     HWND parent = CreateWindowExW(0, L"EditFuzzParent", L"", WS_POPUP | WS_VISIBLE, 0, 0, 200, 60, nullptr, nullptr, nullptr, nullptr);
     FuzzBytes bytes(data, size);
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | (bytes.Take<std::uint8_t>() % 2 ? ES_NUMBER : 0);

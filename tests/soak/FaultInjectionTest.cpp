@@ -10,46 +10,39 @@
 
 #include <vector>
 
-namespace {
-
 struct Outcome {
     bool reached = false, reachedInStartUp = false;
     std::vector<COLORREF> healed;
     Census after{};
 };
 
-// Passing 0 runs without a failure.
-Outcome RunWithFailure(kytest::FaultSite site, int n)
-{
-    Outcome outcome;
-    {
-        KyMainWnd main;
-        kytest::FailNth(site, n);
-        main.CreateMain();
-        HWND window = main.GetHwnd();
-        ShowWindow(window, SW_SHOWNORMAL);
-        kytest::PumpUntilIdle();
-        outcome.reachedInStartUp = n > 0 && !kytest::Armed(site);
-        MoveWindow(window, 0, 0, 1100, 760, TRUE);
-        kytest::PumpUntilIdle();
-        outcome.reached = n > 0 && !kytest::Armed(site);
-        kytest::FailNth(site, 0);
-
-        MoveWindow(window, 0, 0, 1200, 800, TRUE);
-        InvalidateRect(window, nullptr, TRUE);
-        kytest::PumpUntilIdle();
-        for (int y = 1; y < 800; y += 7)
-            for (int x = 1; x < 1200; x += 5) outcome.healed.push_back(kytest::ReadPixel(window, x, y));
-        CloseMain(window);
-    }
-    outcome.after = Census::Now();
-    return outcome;
-}
-
-}  // namespace
-
 TEST(FaultInjection, EveryFailureIsSurvivedWithoutLeaksAndHealsOnResize)
 {
+    // Passing 0 runs without a failure.
+    const auto run = [](kytest::FaultSite site, int n) {
+        Outcome outcome;
+        {
+            KyMainWnd main;
+            kytest::FailNth(site, n);
+            main.CreateMain();
+            HWND window = main.GetHwnd();
+            ShowWindow(window, SW_SHOWNORMAL);
+            kytest::PumpUntilIdle();
+            outcome.reachedInStartUp = n > 0 && !kytest::Armed(site);
+            MoveWindow(window, 0, 0, 1100, 760, TRUE);
+            kytest::PumpUntilIdle();
+            outcome.reached = n > 0 && !kytest::Armed(site);
+            kytest::FailNth(site, 0);
+            MoveWindow(window, 0, 0, 1200, 800, TRUE);
+            InvalidateRect(window, nullptr, TRUE);
+            kytest::PumpUntilIdle();
+            for (int y = 1; y < 800; y += 7)
+                for (int x = 1; x < 1200; x += 5) outcome.healed.push_back(kytest::ReadPixel(window, x, y));
+            CloseMain(window);
+        }
+        outcome.after = Census::Now();
+        return outcome;
+    };
     // GDI+ starts once per process, so its site comes first; in each sweep
     // the clean run comes last, after the failures that are met only once.
     using Site = kytest::FaultSite;
@@ -59,15 +52,14 @@ TEST(FaultInjection, EveryFailureIsSurvivedWithoutLeaksAndHealsOnResize)
         const Census before = Census::Now();
         std::vector<std::pair<int, std::vector<COLORREF>>> healedAfter;
         int n = 1;
-        for (; n < 5000; ++n) {
-            Outcome outcome = RunWithFailure(site, n);
+        for (Outcome outcome; n < 5000 && (outcome = run(site, n)).reached; ++n) {
             EXPECT_EQ(outcome.after, before) << "leak with failure " << n << ": " << outcome.after.Text();
-            if (!outcome.reached) break;
             if (!outcome.reachedInStartUp) healedAfter.emplace_back(n, std::move(outcome.healed));
         }
         EXPECT_GT(n, 1) << "the run never reached this kind of attempt";
         EXPECT_LT(n, 5000);
-        const Outcome clean = RunWithFailure(site, 0);
+        const Outcome clean = run(site, 0);
+        EXPECT_EQ(clean.after, before) << clean.after.Text();
         for (const auto& [failure, healed] : healedAfter) EXPECT_EQ(healed, clean.healed) << "not healed after failure " << failure;
     }
 }

@@ -13,21 +13,6 @@
 
 namespace {
 
-// The model fields are protected; pointers to them formed in a derived
-// class read them on any view without widening the view's interface.
-struct ViewFields : KyViewBase {
-    static constexpr auto objectX = &ViewFields::objectX;
-    static constexpr auto focalLength = &ViewFields::focalLength;
-    static constexpr auto scale = &ViewFields::scale;
-    static constexpr auto objectHeight = &ViewFields::objectHeight;
-    static constexpr auto imageX = &ViewFields::imageX;
-    static constexpr auto imageHeight = &ViewFields::imageHeight;
-    static constexpr auto hasImage = &ViewFields::hasImage;
-    static constexpr auto isConvex = &ViewFields::isConvex;
-    static constexpr auto statusLines = &ViewFields::statusLines;
-    static constexpr auto buttons = &ViewFields::buttons;
-};
-
 constexpr std::size_t kLogLength = 40;
 constexpr unsigned kWarmUpSteps = 300, kMostPosted = 1000, kMostTimers = 64;
 
@@ -40,58 +25,60 @@ std::string Narrow(const std::wstring& text)
 
 std::string At(POINT p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
 
-// Checks one view's model and its status text against the lens equation
-// 1/v - 1/u = 1/f with u = -objectX (the candle on the left) and the
-// concave lens taken as f < 0.
-std::string CheckView(KyViewBase& view, const char* name)
-{
-    const float x = view.*ViewFields::objectX, f = view.*ViewFields::focalLength, s = view.*ViewFields::scale;
-    const float h = view.*ViewFields::objectHeight, v = view.*ViewFields::imageX, hi = view.*ViewFields::imageHeight;
-    const bool convex = view.*ViewFields::isConvex, image = view.*ViewFields::hasImage;
-    const std::string where = std::string(name) + ": ";
-    if (!std::isfinite(x) || !(x <= -0.5f)) return where + "objectX " + std::to_string(x);
-    if (!(f >= 3.0f && f <= 50.0f)) return where + "focal length " + std::to_string(f);
-    if (s != std::floor(s) || s < 6.0f || s > (convex ? 20.0f : 30.0f)) return where + "scale " + std::to_string(s);
-    if (image && !(std::isfinite(v) && std::isfinite(hi))) return where + "image not finite";
+// The model fields are protected; pointers to them formed in a derived
+// class read them on any view without widening the view's interface.
+struct ViewFields : KyViewBase {
+    static RECT Button(const KyViewBase& view, int i) { return (view.*&ViewFields::buttons)[i].rect; }
+    static std::vector<float> Scene(const KyViewBase& view) { return {view.*&ViewFields::objectX, view.*&ViewFields::scale}; }
 
-    const std::vector<std::wstring>& lines = view.*ViewFields::statusLines;
-    if (lines.size() != (convex ? (image ? 5u : 4u) : 6u)) return where + "status has " + std::to_string(lines.size()) + " lines";
-    // The numbers the lines were formatted with, in order.
-    std::vector<double> shown;
-    for (const std::wstring& line : lines) {
-        for (const wchar_t* bad : {L"nan", L"inf", L"NAN", L"INF"})
-            if (line.find(bad) != std::wstring::npos) return where + "status line " + Narrow(line);
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            if (!std::iswdigit(line[i])) continue;
-            wchar_t* end = nullptr;
-            shown.push_back(std::wcstod(line.c_str() + i, &end));
-            i = static_cast<std::size_t>(end - line.c_str());
+    // Checks one view's model and its status text against the lens equation
+    // 1/v - 1/u = 1/f with u = -objectX (the candle on the left) and the
+    // concave lens taken as f < 0.
+    static std::string Check(const KyViewBase& view, const char* name)
+    {
+        const float x = view.*&ViewFields::objectX, f = view.*&ViewFields::focalLength, s = view.*&ViewFields::scale;
+        const float h = view.*&ViewFields::objectHeight, v = view.*&ViewFields::imageX, hi = view.*&ViewFields::imageHeight;
+        const bool convex = view.*&ViewFields::isConvex, image = view.*&ViewFields::hasImage;
+        const std::vector<std::wstring>& lines = view.*&ViewFields::statusLines;
+        const std::string where = std::string(name) + ": ";
+        if (!std::isfinite(x) || !(x <= -0.5f)) return where + "objectX " + std::to_string(x);
+        if (!(f >= 3.0f && f <= 50.0f)) return where + "focal length " + std::to_string(f);
+        if (s != std::floor(s) || s < 6.0f || s > (convex ? 20.0f : 30.0f)) return where + "scale " + std::to_string(s);
+        if (image && !(std::isfinite(v) && std::isfinite(hi))) return where + "image not finite";
+        if (lines.size() != (convex ? (image ? 5u : 4u) : 6u)) return where + "status has " + std::to_string(lines.size()) + " lines";
+        // The numbers the lines were formatted with, in order ("nan" and
+        // "inf" hold no digit and so miss a number).
+        std::vector<double> shown;
+        for (const std::wstring& line : lines)
+            for (std::size_t i = 0; i < line.size(); ++i) {
+                if (!std::iswdigit(line[i])) continue;
+                wchar_t* end = nullptr;
+                shown.push_back(std::wcstod(line.c_str() + i, &end));
+                i = static_cast<std::size_t>(end - line.c_str());
+            }
+        const double u = -static_cast<double>(x), signedF = convex ? f : -static_cast<double>(f);
+        std::vector<double> expected{f, h, u};
+        if (image) {
+            const double distance = std::fabs(1.0 / (1.0 / signedF - 1.0 / u)), magnification = distance / u;
+            expected.insert(expected.end(), {distance, h * magnification, magnification});
         }
+        if (shown.size() != expected.size()) return where + "status numbers in " + Narrow(lines.back());
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            if (std::fabs(shown[i] - expected[i]) > 0.006 + 1e-6 * std::fabs(expected[i]))
+                return where + "status number " + std::to_string(i) + " shows " + std::to_string(shown[i]) +
+                       ", lens equation gives " + std::to_string(expected[i]);
+        return {};
     }
-    const double u = -static_cast<double>(x), signedF = convex ? f : -static_cast<double>(f);
-    std::vector<double> expected{f, h, u};
-    if (image) {
-        const double distance = std::fabs(1.0 / (1.0 / signedF - 1.0 / u)), magnification = distance / u;
-        expected.insert(expected.end(), {distance, h * magnification, magnification});
-    }
-    if (shown.size() != expected.size()) return where + "status numbers in " + Narrow(lines.back());
-    for (std::size_t i = 0; i < shown.size(); ++i)
-        if (std::fabs(shown[i] - expected[i]) > 0.006 + 1e-6 * std::fabs(expected[i]))
-            return where + "status number " + std::to_string(i) + " shows " + std::to_string(shown[i]) +
-                   ", lens equation gives " + std::to_string(expected[i]);
-    return {};
-}
+};
 
 // Texts that have hurt text handling elsewhere: digits and points, pairs and
 // lone halves of surrogates, direction marks and one very long run.
 std::wstring SampleText(std::mt19937_64& random)
 {
-    static const wchar_t* const kSamples[] = {L"12", L"3", L"50", L"2.5", L".", L"7.25", L"49.99",
-                                              L"50.01", L"\U0001F56F", L"\xD83D", L"\xDD6F", L"\x200F" L"12",
-                                              L"\x202E" L"21", L"abc", L"-5", L"1e3"};
+    static const wchar_t* const kSamples[] = {L"12", L"3", L"50", L"2.5", L".", L"7.25", L"49.99", L"50.01", L"\U0001F56F",
+                                              L"\xD83D", L"\xDD6F", L"\x200F" L"12", L"\x202E" L"21", L"abc", L"-5", L"1e3"};
     const std::size_t pick = random() % (std::size(kSamples) + 1);
-    if (pick < std::size(kSamples)) return kSamples[pick];
-    return std::wstring(30000, static_cast<wchar_t>(L'0' + random() % 10));
+    return pick < std::size(kSamples) ? kSamples[pick] : std::wstring(30000, static_cast<wchar_t>(L'0' + random() % 10));
 }
 
 }  // namespace
@@ -146,8 +133,7 @@ struct SoakRun::Walk {
 
     void Resize()
     {
-        static const SIZE kSizes[] = {{0, 0}, {1, 1}, {40, 700}, {120, 700}, {250, 500},
-                                      {400, 300}, {1000, 700}, {1280, 800}, {1920, 1040}};
+        static const SIZE kSizes[] = {{0, 0}, {1, 1}, {40, 700}, {120, 700}, {250, 500}, {400, 300}, {1000, 700}, {1280, 800}, {1920, 1040}};
         const SIZE size = random() % 20 == 0 ? SIZE{4096, 4096} : kSizes[random() % std::size(kSizes)];
         Log("s" + std::to_string(size.cx) + "x" + std::to_string(size.cy));
         MoveWindow(main->GetHwnd(), 0, 0, size.cx, size.cy, TRUE);
@@ -169,7 +155,7 @@ struct SoakRun::Walk {
         }
         KyViewBase& view = IsWindowVisible(main->ConcaveView().GetHwnd()) ? static_cast<KyViewBase&>(main->ConcaveView())
                                                                           : main->ConvexView();
-        const RECT& r = (view.*ViewFields::buttons)[random() % KyViewBase::kButtonCount].rect;
+        const RECT r = ViewFields::Button(view, random() % KyViewBase::kButtonCount);
         Click(view.GetHwnd(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
     }
 
@@ -216,7 +202,7 @@ struct SoakRun::Walk {
                 Log("c" + std::to_string(ms));
                 // With no button held down, time alone must not move the scene.
                 const bool held = GetKeyState(VK_LBUTTON) < 0;
-                const std::vector<float> before = Scenes();
+                const auto before = Scenes();
                 kytest::AdvanceClock(ms);
                 movedByTime = !held && Scenes() != before;
                 return;
@@ -225,13 +211,7 @@ struct SoakRun::Walk {
         }
     }
 
-    std::vector<float> Scenes() const
-    {
-        std::vector<float> values;
-        for (KyViewBase* view : {static_cast<KyViewBase*>(&main->ConvexView()), static_cast<KyViewBase*>(&main->ConcaveView())})
-            values.insert(values.end(), {view->*ViewFields::objectX, view->*ViewFields::scale});
-        return values;
-    }
+    std::vector<std::vector<float>> Scenes() const { return {ViewFields::Scene(main->ConvexView()), ViewFields::Scene(main->ConcaveView())}; }
 
     std::string NameOf(HWND window) const
     {
@@ -254,7 +234,7 @@ struct SoakRun::Walk {
         MSG pending{};
         if (PeekMessageW(&pending, nullptr, 0, 0, PM_NOREMOVE) && pending.message != WM_QUIT)
             return "not idle after pumping: message " + std::to_string(pending.message);
-        for (std::string failure : {CheckView(main->ConvexView(), "convex"), CheckView(main->ConcaveView(), "concave")})
+        for (std::string failure : {ViewFields::Check(main->ConvexView(), "convex"), ViewFields::Check(main->ConcaveView(), "concave")})
             if (!failure.empty()) return failure;
         if (movedByTime) return "the scene moved while time passed with no button held";
         if (IsWindowVisible(main->ConvexView().GetHwnd()) == IsWindowVisible(main->ConcaveView().GetHwnd()))
