@@ -17,8 +17,7 @@ public:
     std::size_t Left() const { return size_ - at_; }
     const std::uint8_t* Here() const { return data_ + at_; }
 
-    template <typename T>
-    T Take()
+    template <typename T> T Take()
     {
         T value{};
         std::memcpy(&value, Here(), Skip(sizeof(T)));

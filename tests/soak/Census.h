@@ -11,10 +11,7 @@ struct Census {
     unsigned windows, timers, gdiObjects;
     bool operator==(const Census&) const = default;
     static Census Now() { return {kytest::LiveWindowCount(), kytest::LiveTimerCount(), kytest::LiveGdiObjectCount()}; }
-    std::string Text() const
-    {
-        return std::to_string(windows) + " windows, " + std::to_string(timers) + " timers, " + std::to_string(gdiObjects) + " GDI";
-    }
+    std::string Text() const { return std::to_string(windows) + " windows, " + std::to_string(timers) + " timers, " + std::to_string(gdiObjects) + " GDI"; }
 };
 
 // WM_CLOSE as the close box sends it; the WM_QUIT it posts is taken away.

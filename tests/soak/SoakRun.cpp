@@ -270,11 +270,7 @@ struct SoakRun::Walk {
 
 SoakRun::SoakRun(std::uint64_t seed) : walk(std::make_unique<Walk>(seed)) {}
 
-SoakRun::~SoakRun()
-{
-    if (walk->main) walk->Close();
-}
-
+SoakRun::~SoakRun() { if (walk->main) walk->Close(); }
 std::string SoakRun::Step() { return walk->Step(); }
 std::string SoakRun::Close() { return walk->Close(); }
 std::uint64_t SoakRun::Steps() const { return walk->steps; }
