@@ -58,12 +58,31 @@ void DrawLine(DeviceContext* dc, int x, int y, const std::wstring& text, const R
                   dc->backColour, clip);
     }
     cairo_t* cr = dc->BeginCairo(clip);
-    SetColour(cr, dc->textColour);
     // The baseline sits at the primary font's ascent below the cell's top.
-    const double baseline = pango_layout_get_baseline(layout) / double(PANGO_SCALE);
     // In double: a cell near the end of the int range must not overflow.
-    cairo_move_to(cr, x, static_cast<double>(y) + face.metrics.tmAscent - baseline);
-    pango_cairo_show_layout(cr, layout);
+    const double top = static_cast<double>(y) + face.metrics.tmAscent - pango_layout_get_baseline(layout) / double(PANGO_SCALE);
+    // Cairo leaves out a clip that it finds the glyphs' extents within, and
+    // after the box pango draws for a character no font has, the next
+    // glyphs' extents can come out short of their ink, which then lands past
+    // the clip. Drawn into a group no larger than the clipped line (with an
+    // em to spare on each side), no ink can leave the clip.
+    PangoRectangle ink, logical;
+    pango_layout_get_pixel_extents(layout, &ink, &logical);
+    const double spare = face.metrics.tmHeight;
+    const double left = std::min(ink.x, logical.x) - spare, right = std::max(ink.x + ink.width, logical.x + logical.width) + spare;
+    const double above = std::min(ink.y, logical.y) - spare, below = std::max(ink.y + ink.height, logical.y + logical.height) + spare;
+    cairo_rectangle(cr, x + left, top + above, right - left, below - above);
+    cairo_clip(cr);
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    cairo_clip_extents(cr, &x1, &y1, &x2, &y2);
+    if (x2 > x1 && y2 > y1) {
+        cairo_push_group(cr);
+        SetColour(cr, dc->textColour);
+        cairo_move_to(cr, x, top);
+        pango_cairo_show_layout(cr, layout);
+        cairo_pop_group_to_source(cr);
+        cairo_paint(cr);
+    }
     dc->EndCairo();
 }
 

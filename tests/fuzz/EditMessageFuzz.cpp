@@ -12,39 +12,6 @@ namespace {
 
 using kyfuzz::FuzzBytes;
 
-HWND CreateParent()
-{
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.lpszClassName = L"EditFuzzParent";
-    RegisterClassExW(&windowClass);
-    return CreateWindowExW(0, L"EditFuzzParent", L"", WS_POPUP | WS_VISIBLE, 0, 0, 200, 60, nullptr, nullptr,
-                           nullptr, nullptr);
-}
-
-// A clipboard block of any byte size, not necessarily whole characters nor
-// terminated.
-void PutOnClipboard(FuzzBytes& bytes)
-{
-    const std::size_t size = bytes.Take<std::uint8_t>();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (memory == nullptr)
-        return;
-    auto* block = static_cast<std::uint8_t*>(GlobalLock(memory));
-    for (std::size_t i = 0; i < size; ++i)
-        block[i] = bytes.Take<std::uint8_t>();
-    GlobalUnlock(memory);
-    if (OpenClipboard(nullptr)) {
-        EmptyClipboard();
-        if (SetClipboardData(CF_UNICODETEXT, memory) != nullptr)
-            memory = nullptr;
-        CloseClipboard();
-    }
-    if (memory != nullptr)
-        GlobalFree(memory);
-}
-
 // One message from the input; true when it may set the text past the limit.
 bool SendOne(HWND edit, FuzzBytes& bytes)
 {
@@ -53,8 +20,7 @@ bool SendOne(HWND edit, FuzzBytes& bytes)
     case 1: SendMessageW(edit, EM_SETSEL, bytes.Take<std::int32_t>(), bytes.Take<std::int32_t>()); return false;
     case 2: {
         std::wstring text(bytes.Take<std::uint8_t>(), L'\0');
-        for (wchar_t& c : text)
-            c = static_cast<wchar_t>(bytes.Take<std::uint32_t>());
+        for (wchar_t& c : text) c = static_cast<wchar_t>(bytes.Take<std::uint32_t>());
         SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
         return true;
     }
@@ -64,7 +30,21 @@ bool SendOne(HWND edit, FuzzBytes& bytes)
         SendMessageW(edit, EM_LIMITTEXT, limit >> 31 ? limit : limit % 40, 0);
         return true;
     }
-    case 4: PutOnClipboard(bytes); SendMessageW(edit, WM_PASTE, 0, 0); return false;
+    case 4: {
+        // A clipboard block of any byte size, not necessarily whole
+        // characters nor terminated.
+        const std::size_t size = bytes.Take<std::uint8_t>();
+        if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size)) {
+            auto* block = static_cast<std::uint8_t*>(GlobalLock(memory));
+            for (std::size_t i = 0; i < size; ++i) block[i] = bytes.Take<std::uint8_t>();
+            GlobalUnlock(memory);
+            const bool open = OpenClipboard(nullptr);
+            if (!open || (EmptyClipboard(), SetClipboardData(CF_UNICODETEXT, memory) == nullptr)) GlobalFree(memory);
+            if (open) CloseClipboard();
+        }
+        SendMessageW(edit, WM_PASTE, 0, 0);
+        return false;
+    }
     case 5: MoveWindow(edit, 0, 0, bytes.Take<std::int16_t>(), bytes.Take<std::int16_t>(), TRUE); return false;
     case 6: SendMessageW(edit, WM_SIZE, SIZE_RESTORED, bytes.Take<std::uint32_t>()); return false;
     case 7: SendMessageW(edit, WM_KEYDOWN, bytes.Take<std::uint8_t>(), 1); return false;
@@ -78,34 +58,30 @@ bool SendOne(HWND edit, FuzzBytes& bytes)
     }
 }
 
-void Check(HWND edit, bool mayExceed, std::size_t& length)
-{
-    const auto now = static_cast<std::size_t>(SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0));
-    const auto limit = static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
-    DWORD start = 0, end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    if (start > end || end > now || (!mayExceed && now > std::max(limit, length)))
-        std::abort();
-    length = now;
-}
-
 }  // namespace
 
 // Input: the style byte (ES_NUMBER or not), then messages.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    HWND parent = CreateParent();
+    static const WNDCLASSEXW parentClass{sizeof parentClass, 0, DefWindowProcW, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"EditFuzzParent", nullptr};
+    static const bool registered = RegisterClassExW(&parentClass) != 0;
+    HWND parent = CreateWindowExW(0, L"EditFuzzParent", L"", WS_POPUP | WS_VISIBLE, 0, 0, 200, 60, nullptr, nullptr, nullptr, nullptr);
     FuzzBytes bytes(data, size);
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | (bytes.Take<std::uint8_t>() % 2 ? ES_NUMBER : 0);
     HWND edit = CreateWindowExW(0, L"edit", L"", style, 10, 10, 60, 23, parent, nullptr, nullptr, nullptr);
     SetFocus(edit);
     std::size_t length = 0;
-    while (!bytes.Empty())
-        Check(edit, SendOne(edit, bytes), length);
-    DestroyWindow(edit);
+    while (!bytes.Empty()) {
+        const bool mayExceed = SendOne(edit, bytes);
+        const auto now = static_cast<std::size_t>(SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0));
+        const auto limit = static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
+        DWORD start = 0, end = 0;
+        SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        if (!registered || start > end || end > now || (!mayExceed && now > std::max(limit, length))) std::abort();
+        length = now;
+    }
     DestroyWindow(parent);
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageW(&message);
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
     return 0;
 }

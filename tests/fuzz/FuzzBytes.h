@@ -17,13 +17,10 @@ public:
     std::size_t Left() const { return size_ - at_; }
     const std::uint8_t* Here() const { return data_ + at_; }
 
-    template <typename T>
-    T Take()
+    template <typename T> T Take()
     {
         T value{};
-        const std::size_t count = std::min(sizeof(T), Left());
-        std::memcpy(&value, Here(), count);
-        at_ += count;
+        std::memcpy(&value, Here(), Skip(sizeof(T)));
         return value;
     }
 
@@ -37,8 +34,7 @@ public:
 
 private:
     const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t at_ = 0;
+    std::size_t size_, at_ = 0;
 };
 
 }  // namespace kyfuzz

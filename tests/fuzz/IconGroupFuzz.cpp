@@ -8,15 +8,9 @@
 
 namespace {
 
-constexpr std::uint16_t kGroupIcon = 14;
-constexpr std::uint16_t kIcon = 3;
-
-// The table is registered once; each input rewrites where its entries point.
-platform::kernel::ResourceEntry entries[] = {
-    {nullptr, kGroupIcon, nullptr, 1, nullptr, 0},
-    {nullptr, kIcon, nullptr, 1, nullptr, 0},
-    {nullptr, kIcon, nullptr, 2, nullptr, 0},
-};
+// The table (a group icon, type 14, and two icons, type 3) is registered
+// once; each input rewrites where its entries point.
+platform::kernel::ResourceEntry entries[] = {{nullptr, 14, nullptr, 1, nullptr, 0}, {nullptr, 3, nullptr, 1, nullptr, 0}, {nullptr, 3, nullptr, 2, nullptr, 0}};
 const bool registered = platform::kernel::RegisterResources(entries, std::size(entries));
 
 }  // namespace

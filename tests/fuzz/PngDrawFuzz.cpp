@@ -5,33 +5,23 @@
 #include "images/KyImage.h"
 #include "tests/fuzz/FuzzBytes.h"
 
-namespace {
-
-// One DC for the whole run, and GDI+ held throughout, so that an input costs
-// only its own decoding and drawing.
-struct Canvas {
-    Canvas()
-    {
-        AcquireGdiplus();
-        SelectObject(dc, bitmap);
-    }
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, 48, 48);
-};
-
-}  // namespace
-
 // Input: the destination (four 16-bit values), the source columns and rows
 // (three 8-bit values), then the picture file.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static Canvas canvas;
+    // One DC for the whole run, and GDI+ held throughout, so that an input
+    // costs only its own decoding and drawing.
+    static const HDC dc = [] {
+        AcquireGdiplus();
+        HDC memory = CreateCompatibleDC(nullptr);
+        SelectObject(memory, CreateCompatibleBitmap(memory, 48, 48));
+        return memory;
+    }();
     kyfuzz::FuzzBytes bytes(data, size);
     const int dx = bytes.Take<std::int16_t>(), dy = bytes.Take<std::int16_t>();
     const int dw = bytes.Take<std::int16_t>(), dh = bytes.Take<std::int16_t>();
     const int sx = bytes.Take<std::int8_t>(), sw = bytes.Take<std::int8_t>(), sh = bytes.Take<std::int8_t>();
     KyImage image;
-    if (image.LoadFromMemory(bytes.Here(), static_cast<UINT>(bytes.Left()), false))
-        DrawImage(canvas.dc, image, dx, dy, dw, dh, sx, sw, sh);
+    if (image.LoadFromMemory(bytes.Here(), static_cast<UINT>(bytes.Left()), false)) DrawImage(dc, image, dx, dy, dw, dh, sx, sw, sh);
     return 0;
 }

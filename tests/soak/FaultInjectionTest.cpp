@@ -4,108 +4,62 @@
 // leak, and a failure after start-up must heal with the next resize.
 #include "app/KyMainWnd.h"
 #include "platform/testing/FaultTesting.h"
-#include "platform/testing/QueueCensus.h"
-#include "platform/testing/TestPlatform.h"
+#include "tests/soak/Census.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-namespace {
-
-struct Census {
-    unsigned windows;
-    unsigned timers;
-    unsigned gdiObjects;
-    bool operator==(const Census&) const = default;
-};
-
-Census Count()
-{
-    return {kytest::LiveWindowCount(), kytest::LiveTimerCount(), kytest::LiveGdiObjectCount()};
-}
-
-std::vector<COLORREF> Sample(HWND window)
-{
-    std::vector<COLORREF> pixels;
-    for (int y = 1; y < 800; y += 7)
-        for (int x = 1; x < 1200; x += 5) pixels.push_back(kytest::ReadPixel(window, x, y));
-    return pixels;
-}
-
 struct Outcome {
-    bool reached = false;
-    bool reachedInStartUp = false;
+    bool reached = false, reachedInStartUp = false;
     std::vector<COLORREF> healed;
     Census after{};
 };
 
-// Passing 0 runs without a failure.
-Outcome RunWithFailure(kytest::FaultSite site, int n)
+TEST(FaultInjection, EveryFailureIsSurvivedWithoutLeaksAndHealsOnResize)
 {
-    Outcome outcome;
-    {
-        KyMainWnd main;
-        kytest::FailNth(site, n);
-        main.CreateMain();
-        ShowWindow(main.GetHwnd(), SW_SHOWNORMAL);
+    // Passing 0 runs without a failure.
+    const auto run = [](kytest::FaultSite site, int n) {
+        Outcome outcome;
+        {
+            KyMainWnd main;
+            kytest::FailNth(site, n);
+            main.CreateMain();
+            HWND window = main.GetHwnd();
+            ShowWindow(window, SW_SHOWNORMAL);
+            kytest::PumpUntilIdle();
+            outcome.reachedInStartUp = n > 0 && !kytest::Armed(site);
+            MoveWindow(window, 0, 0, 1100, 760, TRUE);
+            kytest::PumpUntilIdle();
+            outcome.reached = n > 0 && !kytest::Armed(site);
+            kytest::FailNth(site, 0);
+            MoveWindow(window, 0, 0, 1200, 800, TRUE);
+            InvalidateRect(window, nullptr, TRUE);
+            kytest::PumpUntilIdle();
+            for (int y = 1; y < 800; y += 7)
+                for (int x = 1; x < 1200; x += 5) outcome.healed.push_back(kytest::ReadPixel(window, x, y));
+            CloseMain(window);
+        }
+        outcome.after = Census::Now();
+        return outcome;
+    };
+    // GDI+ starts once per process, so its site comes first; in each sweep
+    // the clean run comes last, after the failures that are met only once.
+    using Site = kytest::FaultSite;
+    for (Site site : {Site::GdiplusStartup, Site::GdiObject, Site::Dc, Site::Surface, Site::Decode, Site::Draw, Site::Timer}) {
+        SCOPED_TRACE(static_cast<int>(site));
         kytest::PumpUntilIdle();
-        outcome.reachedInStartUp = n > 0 && !kytest::Armed(site);
-        MoveWindow(main.GetHwnd(), 0, 0, 1100, 760, TRUE);
-        kytest::PumpUntilIdle();
-        outcome.reached = n > 0 && !kytest::Armed(site);
-        kytest::FailNth(site, 0);
-
-        MoveWindow(main.GetHwnd(), 0, 0, 1200, 800, TRUE);
-        InvalidateRect(main.GetHwnd(), nullptr, TRUE);
-        kytest::PumpUntilIdle();
-        outcome.healed = Sample(main.GetHwnd());
-        SendMessageW(main.GetHwnd(), WM_CLOSE, 0, 0);
-        kytest::PumpUntilIdle();
+        const Census before = Census::Now();
+        std::vector<std::pair<int, std::vector<COLORREF>>> healedAfter;
+        int n = 1;
+        for (Outcome outcome; n < 5000 && (outcome = run(site, n)).reached; ++n) {
+            EXPECT_EQ(outcome.after, before) << "leak with failure " << n << ": " << outcome.after.Text();
+            if (!outcome.reachedInStartUp) healedAfter.emplace_back(n, std::move(outcome.healed));
+        }
+        EXPECT_GT(n, 1) << "the run never reached this kind of attempt";
+        EXPECT_LT(n, 5000);
+        const Outcome clean = run(site, 0);
+        EXPECT_EQ(clean.after, before) << clean.after.Text();
+        for (const auto& [failure, healed] : healedAfter) EXPECT_EQ(healed, clean.healed) << "not healed after failure " << failure;
     }
-    MSG quit{};
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    outcome.after = Count();
-    return outcome;
 }
-
-// Sweeps N upwards; the clean run comes last, so that a failure that can
-// only happen once per process (GDI+ starts once) is met by the first runs.
-void Sweep(kytest::FaultSite site)
-{
-    kytest::PumpUntilIdle();
-    const Census before = Count();
-    std::vector<std::pair<int, std::vector<COLORREF>>> healedAfter;
-    int n = 1;
-    for (; n < 5000; ++n) {
-        Outcome outcome = RunWithFailure(site, n);
-        EXPECT_EQ(outcome.after, before) << "leak with failure " << n;
-        if (!outcome.reached) break;
-        if (!outcome.reachedInStartUp) healedAfter.emplace_back(n, std::move(outcome.healed));
-    }
-    EXPECT_GT(n, 1) << "the run never reached this kind of attempt";
-    EXPECT_LT(n, 5000);
-    const Outcome clean = RunWithFailure(site, 0);
-    for (const auto& [failure, healed] : healedAfter)
-        EXPECT_EQ(healed, clean.healed) << "not healed after failure " << failure;
-}
-
-// Runs before the table below, while GDI+ has not been started yet.
-TEST(FaultInjectionFirst, GdiplusStartUpFailureIsSurvived)
-{
-    Sweep(kytest::FaultSite::GdiplusStartup);
-}
-
-class FaultInjection : public testing::TestWithParam<kytest::FaultSite> {};
-
-TEST_P(FaultInjection, EveryFailureIsSurvivedWithoutLeaksAndHealsOnResize)
-{
-    Sweep(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Sites, FaultInjection,
-                         testing::Values(kytest::FaultSite::GdiObject, kytest::FaultSite::Dc,
-                                         kytest::FaultSite::Surface, kytest::FaultSite::Decode,
-                                         kytest::FaultSite::Draw, kytest::FaultSite::Timer));
-
-}  // namespace

@@ -6,20 +6,13 @@
 
 #include <cstdlib>
 
-namespace {
-
-std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback)
-{
-    const char* text = std::getenv(name);
-    return text && *text ? std::strtoull(text, nullptr, 0) : fallback;
-}
-
-}  // namespace
-
 TEST(Soak, RandomEventsKeepTheProgramSound)
 {
-    const std::uint64_t seed = FromEnvironment("KY_SOAK_SEED", 20261207);
-    const std::uint64_t steps = FromEnvironment("KY_SOAK_STEPS", 20000);
+    const auto setting = [](const char* name, std::uint64_t fallback) {
+        const char* text = std::getenv(name);
+        return text && *text ? std::strtoull(text, nullptr, 0) : fallback;
+    };
+    const std::uint64_t seed = setting("KY_SOAK_SEED", 20261207), steps = setting("KY_SOAK_STEPS", 20000);
     SoakRun run(seed);
     for (std::uint64_t i = 0; i < steps; ++i) {
         const std::string failure = run.Step();

@@ -2,16 +2,14 @@
 
 #include <cstdlib>
 
-Canvas::Canvas(int width, int height, COLORREF background)
-    : width_(width), height_(height), background_(background)
+Canvas::Canvas(int width, int height, COLORREF background) : width_(width), height_(height), background_(background)
 {
     Make(nullptr);
     Clear(background);
 }
 
 Canvas::Canvas(HWND window, const RECT& area)
-    : width_(area.right - area.left), height_(area.bottom - area.top), background_(kWhite),
-      origin_{area.left, area.top}
+    : width_(area.right - area.left), height_(area.bottom - area.top), background_(kWhite), origin_{area.left, area.top}
 {
     HDC windowDc = GetDC(window);
     Make(windowDc);
@@ -22,12 +20,7 @@ Canvas::Canvas(HWND window, const RECT& area)
 void Canvas::Make(HDC compatible)
 {
     BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = {sizeof info.bmiHeader, width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     dc_ = CreateCompatibleDC(compatible);
     bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -44,7 +37,7 @@ Canvas::~Canvas()
 
 void Canvas::Clear(COLORREF colour)
 {
-    RECT all{0, 0, width_, height_};
+    const RECT all{0, 0, width_, height_};
     HBRUSH brush = CreateSolidBrush(colour);
     FillRect(dc_, &all, brush);
     DeleteObject(brush);
@@ -52,10 +45,8 @@ void Canvas::Clear(COLORREF colour)
 
 COLORREF Canvas::Pixel(int x, int y) const
 {
-    x -= origin_.x;
-    y -= origin_.y;
-    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_)
-        return CLR_INVALID;
+    x -= origin_.x, y -= origin_.y;
+    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
     // Asking GDI for a pixel first makes sure no drawing is still batched.
     GetPixel(dc_, 0, 0);
     const std::uint32_t pixel = bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
@@ -65,26 +56,18 @@ COLORREF Canvas::Pixel(int x, int y) const
 std::set<std::pair<int, int>> Canvas::Painted(RECT area, COLORREF background) const
 {
     std::set<std::pair<int, int>> painted;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            if (Pixel(x, y) != background)
-                painted.insert({x, y});
-        }
-    }
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (Pixel(x, y) != background) painted.insert({x, y});
     return painted;
 }
 
 RECT Canvas::Ink(COLORREF background) const
 {
     RECT box{width_, height_, 0, 0};
-    for (const auto& [x, y] : Painted({origin_.x, origin_.y, origin_.x + width_, origin_.y + height_}, background)) {
-        if (x < box.left) box.left = x;
-        if (y < box.top) box.top = y;
-        if (x + 1 > box.right) box.right = x + 1;
-        if (y + 1 > box.bottom) box.bottom = y + 1;
-    }
-    if (box.right <= box.left) box = {0, 0, 0, 0};
-    return box;
+    for (const auto& [x, y] : Painted({origin_.x, origin_.y, origin_.x + width_, origin_.y + height_}, background))
+        box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
+    return box.right <= box.left ? RECT{0, 0, 0, 0} : box;
 }
 
 bool NearColour(COLORREF actual, COLORREF expected, int tolerance)

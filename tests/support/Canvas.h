@@ -35,8 +35,7 @@ public:
 private:
     void Make(HDC compatible);
 
-    int width_;
-    int height_;
+    int width_, height_;
     COLORREF background_;
     POINT origin_{0, 0};
     HDC dc_ = nullptr;

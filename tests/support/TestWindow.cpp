@@ -1,5 +1,6 @@
 #include "tests/support/TestWindow.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <map>
 #include <string>
@@ -22,24 +23,27 @@ LRESULT CALLBACK RecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+HWND Create(HWND parent, int x, int y, int width, int height, UINT classStyle, DWORD style)
+{
+    HWND hwnd = CreateWindowExW(0, ClassFor(classStyle), L"", style, x, y, width, height, parent, nullptr, nullptr, nullptr);
+    if (hwnd) created.push_back(hwnd);
+    return hwnd;
+}
+
 }  // namespace
 
 std::vector<Entry>& Log() { return log; }
-
 void ClearLog() { log.clear(); }
+void SetHook(Hook h) { hook = std::move(h); }
+int CountOf(UINT message, HWND hwnd) { return static_cast<int>(EntriesOf(message, hwnd).size()); }
 
 std::vector<UINT> Messages(std::initializer_list<UINT> only, HWND hwnd)
 {
     std::vector<UINT> out;
-    for (const Entry& e : log) {
-        if (hwnd && e.hwnd != hwnd) continue;
-        for (UINT m : only)
-            if (e.message == m) out.push_back(m);
-    }
+    for (const Entry& e : log)
+        if ((!hwnd || e.hwnd == hwnd) && std::find(only.begin(), only.end(), e.message) != only.end()) out.push_back(e.message);
     return out;
 }
-
-int CountOf(UINT message, HWND hwnd) { return static_cast<int>(EntriesOf(message, hwnd).size()); }
 
 std::vector<Entry> EntriesOf(UINT message, HWND hwnd)
 {
@@ -49,40 +53,18 @@ std::vector<Entry> EntriesOf(UINT message, HWND hwnd)
     return out;
 }
 
-void SetHook(Hook h) { hook = std::move(h); }
-
 const wchar_t* ClassFor(UINT classStyle)
 {
-    auto it = classNames.find(classStyle);
-    if (it != classNames.end()) return it->second.c_str();
+    if (auto it = classNames.find(classStyle); it != classNames.end()) return it->second.c_str();
     wchar_t name[64];
     std::swprintf(name, 64, L"KyConformance_%X", classStyle);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = classStyle;
-    wc.lpfnWndProc = RecordingProc;
-    wc.hInstance = nullptr;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = name;
+    const WNDCLASSEXW wc{sizeof wc, classStyle, RecordingProc, 0, 0, nullptr, nullptr, LoadCursorW(nullptr, IDC_ARROW), nullptr, nullptr, name, nullptr};
     RegisterClassExW(&wc);
     return classNames.emplace(classStyle, name).first->second.c_str();
 }
 
-HWND CreateTopLevel(int x, int y, int width, int height, UINT classStyle, DWORD style)
-{
-    HWND hwnd = CreateWindowExW(0, ClassFor(classStyle), L"", style, x, y, width, height, nullptr, nullptr,
-                                nullptr, nullptr);
-    if (hwnd) created.push_back(hwnd);
-    return hwnd;
-}
-
-HWND CreateChild(HWND parent, int x, int y, int width, int height, UINT classStyle, DWORD style)
-{
-    HWND hwnd = CreateWindowExW(0, ClassFor(classStyle), L"", style, x, y, width, height, parent, nullptr,
-                                nullptr, nullptr);
-    if (hwnd) created.push_back(hwnd);
-    return hwnd;
-}
+HWND CreateTopLevel(int x, int y, int width, int height, UINT classStyle, DWORD style) { return Create(nullptr, x, y, width, height, classStyle, style); }
+HWND CreateChild(HWND parent, int x, int y, int width, int height, UINT classStyle, DWORD style) { return Create(parent, x, y, width, height, classStyle, style); }
 
 void Reset()
 {
@@ -92,8 +74,7 @@ void Reset()
     created.clear();
     ReleaseCapture();
     kytest::PumpUntilIdle();
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
     }
     log.clear();
 }
