@@ -5,6 +5,7 @@
 #include "framework/KyWnd.h"
 #include "framework/controls/KyStatusShower.h"
 #include "gdi/FontCache.h"
+#include "platform/testing/QueueCensus.h"
 #include "platform/testing/TestPlatform.h"
 #include "platform/win32.h"
 
@@ -37,14 +38,6 @@ public:
 
 const wchar_t kMessage[] = L"透镜焦距必须在 [3.0, 50.0] 区间内";
 
-size_t RunningTimers(KyList& list)
-{
-    size_t running = 0;
-    for (size_t i = 0; i < list.ItemCount(); ++i)
-        running += list.RunningTimerCount(list.ItemAt(i).Id());
-    return running;
-}
-
 void BM_TenThousandMessages(benchmark::State& state)
 {
     const int count = static_cast<int>(state.range(0));
@@ -64,7 +57,7 @@ void BM_TenThousandMessages(benchmark::State& state)
         kytest::PumpUntilIdle();
         bytesPerEntry = static_cast<double>(HeapInUse() - before) / count;
         kytest::AdvanceClock(2100);
-        stillRunning = RunningTimers(shower->List());
+        stillRunning = kytest::LiveTimerCount();
         delete shower;
     }
     state.counters["bytes_per_entry"] = bytesPerEntry;

@@ -23,9 +23,6 @@ public:
     bool HasSecondBuffer() override;
 
     HDC BackDc() const { return backDc; }
-    HDC SecondDc() const { return secondDc; }
-    int BufferWidth() const { return bufferWidth; }
-    int BufferHeight() const { return bufferHeight; }
 
 protected:
     // Clears the handle first, so that the registry no longer finds this

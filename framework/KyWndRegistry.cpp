@@ -81,12 +81,3 @@ IKyWnd* KyWndRegistry::FindByHandle(HWND window)
     }
     return nullptr;
 }
-
-int KyWndRegistry::BlockCount()
-{
-    std::lock_guard<std::mutex> lock(registryMutex);
-    int blocks = 0;
-    for (Block* block = &firstBlock; block != nullptr; block = block->next)
-        ++blocks;
-    return blocks;
-}

@@ -23,5 +23,4 @@ public:
     static IKyWnd* FindByHandle(HWND window);
 
     // Number of blocks in the chain, the static first one included.
-    static int BlockCount();
 };

@@ -14,7 +14,6 @@ public:
     void Release();
 
     int32_t Holders() const { return holders; }
-    bool Started() const { return token != 0; }
 
 private:
     ULONG_PTR token = 0;

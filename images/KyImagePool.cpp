@@ -140,12 +140,6 @@ bool KyImagePool::LoadCopyOf(int32_t id, ImageSource& record) const
     return LoadSourceFromBitmap(record, entry->bitmap);
 }
 
-int32_t KyImagePool::RefCountOf(int32_t id) const
-{
-    const ImageSource* entry = Find(id);
-    return entry ? entry->refCount : 0;
-}
-
 int32_t KyImagePool::Append(ImageSource&& record)
 {
     // Ids are never reused, so a run that exhausts them adds nothing more.

@@ -29,7 +29,6 @@ public:
     bool LoadCopyOf(int32_t id, ImageSource& record) const;
 
     size_t Size() const { return entries.size(); }
-    int32_t RefCountOf(int32_t id) const;
 
 private:
     int32_t Append(ImageSource&& record);

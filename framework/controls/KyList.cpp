@@ -97,12 +97,6 @@ int64_t KyList::IndexOf(const KyItemBase* item) const
     return found == itemIndex.end() ? -1 : static_cast<int64_t>(found->second);
 }
 
-size_t KyList::RunningTimerCount(int32_t itemId) const
-{
-    auto found = entryIndex.find(itemId);
-    return found == entryIndex.end() ? 0 : entries[found->second].timerIds.size();
-}
-
 int32_t KyList::StartItemTimer(int32_t itemId, UINT period)
 {
     if (period == 0 || period == kBadPeriod || hwnd == nullptr)

@@ -50,10 +50,7 @@ public:
 
     size_t ItemCount() const { return entries.size(); }
     const KyItemBase& ItemAt(size_t index) const { return *entries[index].item; }
-    size_t RunningTimerCount(int32_t itemId) const;
     int32_t ItemFont() const { return itemFontId; }
-    int VerticalOffset() const { return vOffset; }
-    int ContentHeight() const { return contentHeight; }
     RECT ItemArea() const;
 
 private:

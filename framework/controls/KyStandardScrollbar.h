@@ -41,7 +41,6 @@ public:
     uint32_t Total() const { return total; }
     uint32_t Page() const { return page; }
     uint32_t LineStep() const { return lineStep; }
-    int32_t LastNotified() const { return lastNotified; }
     HWND Control() const { return control; }
     bool IsVertical() const { return vertical; }
     double Scale() const { return scale; }

@@ -27,8 +27,6 @@ public:
                    const std::vector<KyListColumn>& columns, bool listHasFocus) override;
     void OnDoubleClick(POINT point, const RECT& row, const RECT& itemArea) override;
 
-    const std::wstring& Text() const { return text; }
-    uint32_t BlinkCounter() const { return blinkCounter; }
     // The colour the text is drawn in now.
     COLORREF CurrentTextColour() const;
 
