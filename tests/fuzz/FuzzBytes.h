@@ -11,11 +11,11 @@ namespace kyfuzz {
 
 class FuzzBytes {
 public:
-    FuzzBytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    FuzzBytes(const std::uint8_t* data, std::size_t size) : bytes(data), size(size) {}
 
-    bool Empty() const { return at_ >= size_; }
-    std::size_t Left() const { return size_ - at_; }
-    const std::uint8_t* Here() const { return data_ + at_; }
+    bool Empty() const { return at >= size; }
+    std::size_t Left() const { return size - at; }
+    const std::uint8_t* Here() const { return bytes + at; }
 
     template <typename T> T Take()
     {
@@ -28,13 +28,13 @@ public:
     std::size_t Skip(std::size_t count)
     {
         count = std::min(count, Left());
-        at_ += count;
+        at += count;
         return count;
     }
 
 private:
-    const std::uint8_t* data_;
-    std::size_t size_, at_ = 0;
+    const std::uint8_t* bytes;
+    std::size_t size, at = 0;
 };
 
 }  // namespace kyfuzz

@@ -2,54 +2,54 @@
 
 #include <cstdlib>
 
-Canvas::Canvas(int width, int height, COLORREF background) : width_(width), height_(height), background_(background)
+Canvas::Canvas(int width, int height, COLORREF background) : width(width), height(height), blank(background)
 {
     Make(nullptr);
     Clear(background);
 }
 
 Canvas::Canvas(HWND window, const RECT& area)
-    : width_(area.right - area.left), height_(area.bottom - area.top), background_(kWhite), origin_{area.left, area.top}
+    : width(area.right - area.left), height(area.bottom - area.top), blank(kWhite), origin{area.left, area.top}
 {
     HDC windowDc = GetDC(window);
     Make(windowDc);
-    BitBlt(dc_, 0, 0, width_, height_, windowDc, area.left, area.top, SRCCOPY);
+    BitBlt(dc, 0, 0, width, height, windowDc, area.left, area.top, SRCCOPY);
     ReleaseDC(window, windowDc);
 }
 
 void Canvas::Make(HDC compatible)
 {
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    dc_ = CreateCompatibleDC(compatible);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bits_ = static_cast<const std::uint32_t*>(bits);
-    previous_ = SelectObject(dc_, bitmap_);
+    dc = CreateCompatibleDC(compatible);
+    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    pixels = static_cast<const std::uint32_t*>(bits);
+    previous = SelectObject(dc, bitmap);
 }
 
 Canvas::~Canvas()
 {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
 }
 
 void Canvas::Clear(COLORREF colour)
 {
-    const RECT all{0, 0, width_, height_};
+    const RECT all{0, 0, width, height};
     HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc_, &all, brush);
+    FillRect(dc, &all, brush);
     DeleteObject(brush);
 }
 
 COLORREF Canvas::Pixel(int x, int y) const
 {
-    x -= origin_.x, y -= origin_.y;
-    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
+    x -= origin.x, y -= origin.y;
+    if (!pixels || x < 0 || y < 0 || x >= width || y >= height) return CLR_INVALID;
     // Asking GDI for a pixel first makes sure no drawing is still batched.
-    GetPixel(dc_, 0, 0);
-    const std::uint32_t pixel = bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
+    GetPixel(dc, 0, 0);
+    const std::uint32_t pixel = pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
@@ -64,8 +64,8 @@ std::set<std::pair<int, int>> Canvas::Painted(RECT area, COLORREF background) co
 
 RECT Canvas::Ink(COLORREF background) const
 {
-    RECT box{width_, height_, 0, 0};
-    for (const auto& [x, y] : Painted({origin_.x, origin_.y, origin_.x + width_, origin_.y + height_}, background))
+    RECT box{width, height, 0, 0};
+    for (const auto& [x, y] : Painted({origin.x, origin.y, origin.x + width, origin.y + height}, background))
         box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
     return box.right <= box.left ? RECT{0, 0, 0, 0} : box;
 }

@@ -21,8 +21,8 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    HDC Dc() const { return dc_; }
-    bool Valid() const { return dc_ && bitmap_ && bits_; }
+    HDC Dc() const { return dc; }
+    bool Valid() const { return dc && bitmap && pixels; }
     void Clear(COLORREF colour);
     // CLR_INVALID outside the picture.
     COLORREF Pixel(int x, int y) const;
@@ -30,18 +30,18 @@ public:
     std::set<std::pair<int, int>> Painted(RECT area, COLORREF background = kWhite) const;
     // Bounding box of everything not `background`; empty when nothing.
     RECT Ink(COLORREF background = kWhite) const;
-    bool Untouched() const { return Ink(background_).right == 0; }
+    bool Untouched() const { return Ink(blank).right == 0; }
 
 private:
     void Make(HDC compatible);
 
-    int width_, height_;
-    COLORREF background_;
-    POINT origin_{0, 0};
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    const std::uint32_t* bits_ = nullptr;
+    int width, height;
+    COLORREF blank;
+    POINT origin{0, 0};
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ previous = nullptr;
+    const std::uint32_t* pixels = nullptr;
 };
 
 // Colours within `tolerance` in each channel (scaling and blending round).

@@ -67,8 +67,6 @@ public:
         return found;
     }
 
-    HWND Parent() const { return parentHwnd; }
-    HDC Background() const { return backgroundDc; }
     bool Captured() const { return captured; }
     bool TrackingLeave() const { return trackingLeave; }
 };

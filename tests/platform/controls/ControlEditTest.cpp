@@ -43,6 +43,7 @@ TEST_F(Edit, NumberStyleRefusesTypedNonDigitsAndKeysMoveSelectAndDelete)
         if (s.shift) kytest::KeyDown(edit, VK_SHIFT);
         kytest::KeyDown(edit, s.key);
         kytest::KeyUp(edit, s.key);
+        kytest::PumpUntilIdle();  // Shift still down while the key is handled
         if (s.shift) kytest::KeyUp(edit, VK_SHIFT);
         kytest::PumpUntilIdle();
         EXPECT_EQ(TextOf(edit), s.text) << (&s - steps);

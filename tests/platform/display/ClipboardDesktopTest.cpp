@@ -25,9 +25,9 @@ protected:
         if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no DISPLAY: the desktop clipboard needs an X server";
         if (!Shell("command -v xclip >/dev/null 2>&1")) GTEST_SKIP() << "xclip is not installed";
         std::string reason;
-        ASSERT_TRUE(display_.Open(&reason)) << reason;
-        platform::SetDisplayBackend(&display_);
-        window_ = testwin::CreateTopLevel();
+        ASSERT_TRUE(display.Open(&reason)) << reason;
+        platform::SetDisplayBackend(&display);
+        window = testwin::CreateTopLevel();
     }
     void TearDown() override
     {
@@ -35,8 +35,8 @@ protected:
         platform::SetDisplayBackend(nullptr);
     }
 
-    platform::SdlDisplay display_{nullptr};
-    HWND window_ = nullptr;
+    platform::SdlDisplay display{nullptr};
+    HWND window = nullptr;
 };
 
 // Ctrl+V in a digits-only box of four characters of what another program
@@ -44,7 +44,7 @@ protected:
 TEST_F(ClipboardDesktopTest, CtrlVPastesWhatAnotherProgramCopied)
 {
     HWND edit = CreateWindowExW(0, L"edit", L"", WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_AUTOHSCROLL, 10, 10, 120, 24,
-                                window_, nullptr, nullptr, nullptr);
+                                window, nullptr, nullptr, nullptr);
     SendMessageW(edit, EM_LIMITTEXT, 4, 0);
     const struct { const char* copied; const wchar_t* pasted; } pastes[] = {
         {"27", L"27"}, {"1234", L"1234"}, {"12345", L"1234"}, {"36\nabc", L"36"}, {"18\r\n99", L"18"},
@@ -75,7 +75,7 @@ TEST_F(ClipboardDesktopTest, AnotherProgramPastesWhatWeCopied)
     std::string pasted;
     for (auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
          pasted.empty() && std::chrono::steady_clock::now() < until;) {
-        display_.WaitEvents(20);
+        display.WaitEvents(20);
         std::stringstream read;
         read << std::ifstream(out, std::ios::binary).rdbuf();
         pasted = read.str();

@@ -61,30 +61,30 @@ TEST(DisplayScale, DevicePixelsMapBackToTheirLogicalPixel) {
 class ScaledDc : public ::testing::TestWithParam<double> {
 protected:
     void SetUp() override {
-        surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, D(60), D(40));
-        dc_ = platform::CreateSurfaceDc(surface_, POINT{0, 0}, RECT{0, 0, 60, 40}, scale());
-        ASSERT_NE(dc_, nullptr);
+        surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, D(60), D(40));
+        scaledDc = platform::CreateSurfaceDc(surface, POINT{0, 0}, RECT{0, 0, 60, 40}, scale());
+        ASSERT_NE(scaledDc, nullptr);
         Clear();
     }
     void Clear() {
         RECT all{0, 0, 60, 40};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        FillRect(scaledDc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     }
     void TearDown() override {
-        platform::DestroySurfaceDc(dc_);
-        cairo_surface_destroy(surface_);
+        platform::DestroySurfaceDc(scaledDc);
+        cairo_surface_destroy(surface);
     }
     double scale() const { return GetParam(); }
     int D(int logical) const { return platform::ToDevice(logical, scale()); }
     COLORREF Device(int x, int y) const {
-        cairo_surface_flush(surface_);
-        const auto* row = cairo_image_surface_get_data(surface_) + y * cairo_image_surface_get_stride(surface_);
+        cairo_surface_flush(surface);
+        const auto* row = cairo_image_surface_get_data(surface) + y * cairo_image_surface_get_stride(surface);
         uint32_t pixel = reinterpret_cast<const uint32_t*>(row)[x];
         return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
     }
 
-    cairo_surface_t* surface_ = nullptr;
-    HDC dc_ = nullptr;
+    cairo_surface_t* surface = nullptr;
+    HDC scaledDc = nullptr;
 };
 
 // Device pixels on both sides of each edge; a line's band is `scale`
@@ -118,7 +118,7 @@ TEST_P(ScaledDc, DrawsAtDeviceResolution) {
     const int band = static_cast<int>(std::lround(scale()));
     for (const auto& p : probes) {
         Clear();
-        p.draw(dc_);
+        p.draw(scaledDc);
         EXPECT_EQ(Device(D(p.x) + p.dx, D(p.y) + p.dy + p.bands * band), p.expected) << p.what;
     }
 }
@@ -127,14 +127,14 @@ TEST_P(ScaledDc, CopiesWorkInLogicalPixels) {
     HBRUSH red = CreateSolidBrush(kRed);
     // A compatible bitmap holds device pixels: a one-pixel line keeps its
     // band through the copy, and lands where the logical target says.
-    HDC memory = CreateCompatibleDC(dc_);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc_, 10, 10);
+    HDC memory = CreateCompatibleDC(scaledDc);
+    HBITMAP bitmap = CreateCompatibleBitmap(scaledDc, 10, 10);
     HGDIOBJ old = SelectObject(memory, bitmap);
     RECT all{0, 0, 10, 10};
     FillRect(memory, &all, red);
     MoveToEx(memory, 0, 4, nullptr);
     LineTo(memory, 10, 4);
-    ASSERT_TRUE(BitBlt(dc_, 20, 5, 10, 10, memory, 0, 0, SRCCOPY));
+    ASSERT_TRUE(BitBlt(scaledDc, 20, 5, 10, 10, memory, 0, 0, SRCCOPY));
     const int band = static_cast<int>(std::lround(scale()));
     const int top = D(20) - D(0);
     EXPECT_EQ(Device(top, D(5) + D(4) - 1), kRed);
@@ -154,12 +154,12 @@ TEST_P(ScaledDc, TextKeepsItsExtentAndIsDrawnSharply) {
     HDC plain = CreateCompatibleDC(nullptr);
     SIZE logical{}, scaled{};
     ASSERT_TRUE(GetTextExtentPoint32W(plain, L"Hag", 3, &logical));
-    ASSERT_TRUE(GetTextExtentPoint32W(dc_, L"Hag", 3, &scaled));
+    ASSERT_TRUE(GetTextExtentPoint32W(scaledDc, L"Hag", 3, &scaled));
     DeleteDC(plain);
     EXPECT_EQ(scaled.cx, logical.cx);
     EXPECT_EQ(scaled.cy, logical.cy);
 
-    TextOutW(dc_, 2, 2, L"Hag", 3);
+    TextOutW(scaledDc, 2, 2, L"Hag", 3);
     int mixed = 0, inked = 0, inkRight = 0;
     for (int y = 2; y < 2 + scaled.cy; ++y) {
         for (int x = 2; x < 2 + scaled.cx; ++x) {

@@ -17,26 +17,26 @@ struct RuntimeDir {
     enum class Bus { Socket, File, None };
     explicit RuntimeDir(Bus bus) {
         char pattern[] = "/tmp/ky-bus-XXXXXX";
-        path_ = mkdtemp(pattern);
-        const std::string bus_path = path_ + "/bus";
+        folder = mkdtemp(pattern);
+        const std::string bus_path = folder + "/bus";
         if (bus == Bus::File) std::fclose(std::fopen(bus_path.c_str(), "w"));
         if (bus == Bus::Socket) {
-            socket_ = socket(AF_UNIX, SOCK_STREAM, 0);
+            listener = socket(AF_UNIX, SOCK_STREAM, 0);
             sockaddr_un address{};
             address.sun_family = AF_UNIX;
             bus_path.copy(address.sun_path, sizeof(address.sun_path) - 1);
-            EXPECT_EQ(bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+            EXPECT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
         }
     }
     ~RuntimeDir() {
-        if (socket_ >= 0) close(socket_);
-        unlink((path_ + "/bus").c_str());
-        rmdir(path_.c_str());
+        if (listener >= 0) close(listener);
+        unlink((folder + "/bus").c_str());
+        rmdir(folder.c_str());
     }
-    const char* Path() const { return path_.c_str(); }
+    const char* Path() const { return folder.c_str(); }
 
-    std::string path_;
-    int socket_ = -1;
+    std::string folder;
+    int listener = -1;
 };
 
 TEST(SessionBus, ExistsOnlyWithAnAddressOrTheUserBusSocket) {
