@@ -1,17 +1,19 @@
 // The paint buffers of a window that grows, is destroyed and is created
 // again leave no GDI object behind.
+#include "tests/support/NoGdiLeak.h"
 #include "tests/support/RecordingWnd.h"
 #include "platform/testing/TestPlatform.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 TEST(KyWndBuffers, GrowingAndDestroyingLeavesNoGdiObject)
 {
     RecordingWnd parent;
     ASSERT_TRUE(CreateShownTopLevel(parent, 500, 400));
-    const unsigned before = kytest::LiveGdiObjectCount();
+    const NoGdiLeak noLeak;
     auto child = std::make_unique<RecordingWnd>();
     child->secondBuffer = true;
     // Twice through the window, then through the object with its window alive.
@@ -23,7 +25,7 @@ TEST(KyWndBuffers, GrowingAndDestroyingLeavesNoGdiObject)
             DestroyWindow(child->GetHwnd());
         else
             child.reset();
-        EXPECT_EQ(kytest::LiveGdiObjectCount(), before) << round;
+        noLeak.Check("round " + std::to_string(round));
     }
 }
 
