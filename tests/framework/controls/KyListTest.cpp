@@ -1,6 +1,7 @@
 // The list window with real messages: layout as rows arrive, painting that
 // stays inside each row's visible part, selection, scrolling and timers.
 #include "platform/testing/TestPlatform.h"
+#include "tests/support/RectMatchers.h"
 #include "tests/support/RecordingWnd.h"
 #include "framework/controls/KyItemBase.h"
 #include "framework/controls/KyList.h"
@@ -94,7 +95,7 @@ TEST_F(ListWindow, RowsFillTheAreaPaintOnlyTheirVisiblePartAndTheNewestIsScrolle
 {
     Add(2);
     RECT area = list.ItemArea();
-    EXPECT_EQ((std::array{area.left, area.top, area.right, area.bottom}), (std::array<LONG, 4>{1, 1, 299, 59}));
+    EXPECT_EQ(area, (RECT{1, 1, 299, 59}));
     EXPECT_EQ(Offset(), 0);
 
     Add(1);

@@ -2,6 +2,7 @@
 // when a character no font has (drawn as a box) comes before the glyphs
 // that straddle the rectangle's edge.
 #include "tests/support/Canvas.h"
+#include "tests/support/RectMatchers.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +20,7 @@ TEST(TextClip, InkStaysInsideTheRectangleWhateverStraddlesItsEdge)
             DrawTextW(canvas.Dc(), text, -1, &box, DT_SINGLELINE | DT_BOTTOM | DT_NOPREFIX);
             const RECT ink = canvas.Ink();
             if (ink.right == 0) continue;
-            EXPECT_TRUE(ink.left >= box.left && ink.top >= box.top && ink.right <= box.right && ink.bottom <= box.bottom)
-                << "height " << height << ": ink " << ink.left << "," << ink.top << "-" << ink.right << "," << ink.bottom;
+            EXPECT_TRUE(Inside(ink, box)) << "height " << height;
         }
     }
 }

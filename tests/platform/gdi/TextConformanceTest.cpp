@@ -1,6 +1,7 @@
 // Fonts and text placement, judged by metrics, extents and the rectangle
 // the ink falls in, never by glyph pixels.
 #include "tests/support/Canvas.h"
+#include "tests/support/RectMatchers.h"
 
 #include <gtest/gtest.h>
 
@@ -34,9 +35,7 @@ protected:
         canvas.Clear(RGB(255, 255, 255));
         DrawTextW(canvas.Dc(), text, -1, &rect, format);
         const RECT ink = canvas.Ink();
-        EXPECT_TRUE(ink.left >= within.left && ink.top >= within.top && ink.right <= within.right &&
-                    ink.bottom <= within.bottom)
-            << ink.left << "," << ink.top << " " << ink.right << "," << ink.bottom;
+        EXPECT_TRUE(Inside(ink, within));
     }
 
     Canvas canvas{400, 200};
@@ -105,7 +104,7 @@ TEST_F(Text, TextOutPutsTheCellAtThePoint)
     canvas.Clear(RGB(255, 255, 255));
     EXPECT_TRUE(TextOutW(canvas.Dc(), 100, 60, L"CM", 2));
     const RECT ink = canvas.Ink();
-    EXPECT_TRUE(ink.left >= 100 && ink.top >= 60 && ink.right <= 101 + size.cx && ink.bottom <= 60 + size.cy);
+    EXPECT_TRUE(Inside(ink, RECT{100, 60, 101 + size.cx, 60 + size.cy}));
     EXPECT_GT(ink.right - ink.left, size.cx / 2);
 }
 

@@ -3,6 +3,7 @@
 
 #include <map>
 
+#include "tests/support/RectMatchers.h"
 #include "tests/support/TestWindow.h"
 #include "platform/testing/TestPlatform.h"
 
@@ -64,8 +65,7 @@ TEST_F(Painting, InvalidationsAccumulateIntoOnePaintAndUpdateWindowPaintsAtOnce)
     InvalidateRect(top, &b, FALSE);
     EXPECT_TRUE(UpdateWindow(top));
     ASSERT_EQ(painted.size(), 1u);
-    const RECT& u = paintRects[0];
-    EXPECT_EQ(std::vector<LONG>({u.left, u.top, u.right, u.bottom}), std::vector<LONG>({10, 10, 40, 45}));
+    EXPECT_EQ(paintRects[0], (RECT{10, 10, 40, 45}));
     kytest::PumpUntilIdle();
     EXPECT_EQ(painted.size(), 1u);
 
