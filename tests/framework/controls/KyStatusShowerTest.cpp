@@ -3,6 +3,7 @@
 #include "platform/testing/TestPlatform.h"
 #include "tests/support/RecordingWnd.h"
 #include "tests/support/Canvas.h"
+#include "tests/support/ClipboardText.h"
 #include "framework/controls/KyStatusFlickItem.h"
 #include "framework/controls/KyStatusShower.h"
 #include "gdi/FontCache.h"
@@ -54,18 +55,6 @@ protected:
     {
         kytest::AdvanceClock(milliseconds - elapsed);
         elapsed = milliseconds;
-    }
-
-    std::wstring ClipboardText()
-    {
-        if (!OpenClipboard(nullptr))
-            return L"<not opened>";
-        HANDLE data = GetClipboardData(CF_UNICODETEXT);
-        const auto* chars = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
-        const std::wstring text = chars != nullptr ? chars : L"";
-        GlobalUnlock(data);
-        CloseClipboard();
-        return text;
     }
 
     RecordingWnd host;
@@ -152,7 +141,7 @@ TEST_F(StatusDisplay, DoubleClickCopiesTheExactText)
         {MK_CONTROL, 10, L"before"}, {MK_SHIFT, 10, L"before"}, {0, 30, kRangeMessage}, {0, 10, kTip1}};
     for (const auto& c : clicks) {
         SendMessageW(list, WM_LBUTTONDBLCLK, c.keys, MAKELPARAM(50, c.y));
-        EXPECT_EQ(ClipboardText(), c.copied) << c.keys << " " << c.y;
+        EXPECT_EQ(cliptext::Get(), c.copied) << c.keys << " " << c.y;
     }
     EXPECT_TRUE(Entry(0).IsSelected());
 }

@@ -2,7 +2,7 @@
 // only when typed, editing keys, mouse selection, and the clipboard keys up
 // to the length limit.
 #include "ControlTestSupport.h"
-#include "tests/platform/ClipboardText.h"
+#include "tests/support/ClipboardText.h"
 
 namespace {
 

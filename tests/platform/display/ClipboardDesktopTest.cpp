@@ -11,7 +11,7 @@
 #include <string>
 
 #include "platform/display/SdlDisplay.h"
-#include "tests/platform/ClipboardText.h"
+#include "tests/support/ClipboardText.h"
 #include "tests/support/TestWindow.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "platform/display/HeadlessBackend.h"
 #include "platform/testing/TestPlatform.h"
 #include "platform/user/Input.h"
-#include "tests/platform/ClipboardText.h"
+#include "tests/support/ClipboardText.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // empty, hand over a block of Unicode text, close; and read it back.
 #include <gtest/gtest.h>
 
-#include "tests/platform/ClipboardText.h"
+#include "tests/support/ClipboardText.h"
 #include "tests/support/TestWindow.h"
 
 namespace {
