@@ -46,21 +46,23 @@ RECT InkBox(const Canvas& canvas, const RECT& region, bool (*test)(COLORREF))
 
 bool Empty(const RECT& r) { return r.right <= r.left; }
 
-// Ray pixels on the segment's own pixels (line algorithms may round the minor
-// axis either way), as a share of them.
+// Ray pixels on the segment's own pixels inside the canvas (line algorithms
+// may round the minor axis either way), as a share of them.
 double RayShare(const Canvas& canvas, POINT from, POINT to)
 {
     const bool flat = std::abs(to.x - from.x) >= std::abs(to.y - from.y);
     const int steps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
-    int hits = 0;
+    int hits = 0, inside = 0;
     for (int i = 0; i < steps; ++i) {
         const int x = from.x + (to.x - from.x) * i / steps, y = from.y + (to.y - from.y) * i / steps;
+        if (x < 1 || y < 1 || x >= kWidth - 1 || y >= kHeight - 1) continue;
         bool hit = false;
         for (int d = -1; d <= 1; ++d)
             hit = hit || IsRay(flat ? canvas.Pixel(x, y + d) : canvas.Pixel(x + d, y));
         hits += hit ? 1 : 0;
+        ++inside;
     }
-    return static_cast<double>(hits) / steps;
+    return inside ? static_cast<double>(hits) / inside : 0.0;
 }
 
 class ScenePaint : public ViewTest<ConvexView> {
@@ -93,14 +95,18 @@ protected:
 // axis along the top of a hanging image), never add one.
 TEST_F(ScenePaint, PicturesStandInTheirBoxes)
 {
-    const struct { float objectX; KyImage AppContext::*picture; PictureBox box; int hidden; } pictures[] = {
-        {-15, &AppContext::convexLensPicture, {489, 190, 23, 160}, 2},
-        {-15, &AppContext::candlePicture, {368, 190, 24, 80}, 0},
-        {-15, &AppContext::invertedImagePicture, {716, 270, 47, 160}, 1},
-        {-5, &AppContext::uprightImagePicture, {396, 110, 47, 160}, 1}};
+    // Every candle picture is measured by the upright image's rectangle.
+    using BoxOf = PictureBox (*)(const SceneModel&, int, int);
+    const struct { float objectX; KyImage AppContext::*picture; BoxOf boxOf; KyImage AppContext::*measure; int hidden; } pictures[] = {
+        {-15, &AppContext::convexLensPicture, LensBox, &AppContext::convexLensPicture, 2},
+        {-15, &AppContext::candlePicture, CandleBox, &AppContext::uprightImagePicture, 0},
+        {-15, &AppContext::invertedImagePicture, ImageBox, &AppContext::uprightImagePicture, 1},
+        {-5, &AppContext::uprightImagePicture, ImageBox, &AppContext::uprightImagePicture, 1}};
     for (const auto& p : pictures) {
         SCOPED_TRACE(&p - pictures);
         Place(p.objectX);
+        const RECT& measure = (context.*p.measure).SourceRect();
+        const PictureBox box = p.boxOf(view.Scene(), measure.right - measure.left, measure.bottom - measure.top);
         KyImage& picture = context.*p.picture;
         const auto with = PaintOf(view);
         KyImage kept;
@@ -110,9 +116,9 @@ TEST_F(ScenePaint, PicturesStandInTheirBoxes)
         picture.LoadFromImage(kept, true);
         Canvas alone(kWidth, kHeight);
         const RECT& source = picture.SourceRect();
-        DrawImage(alone.Dc(), picture, p.box.left, p.box.top, p.box.width, p.box.height, 0,
+        DrawImage(alone.Dc(), picture, box.left, box.top, box.width, box.height, 0,
                   source.right - source.left, source.bottom - source.top);
-        const RECT around{p.box.left - 4, p.box.top - 4, p.box.left + p.box.width + 4, p.box.top + p.box.height + 4};
+        const RECT around{box.left - 4, box.top - 4, box.left + box.width + 4, box.top + box.height + 4};
         const RECT drawn = BoxWhere(around, [&](int x, int y) { return with->Pixel(x, y) != without->Pixel(x, y); });
         const RECT ink = InkBox(alone, around, IsInk);
         ASSERT_FALSE(Empty(ink));
@@ -160,32 +166,32 @@ TEST_F(ScenePaint, TicksMarksAndUnitsOfTheDefaultConvexView)
     EXPECT_TRUE(axisUnit.left >= 950 && axisUnit.left <= 955 && axisUnit.top >= 325 && axisUnit.top <= 335);
 }
 
-// Segments in the ray colour, in order on one view: solid all along (share
-// 1), dashed (with gaps) or absent (0). A real image's rays end at its tip
-// (740, 430); a virtual one's dashed extensions meet at its tip (420, 110)
-// and vanish with it at the focal point.
+// Every segment the geometry gives is painted, solid along its whole length
+// or dashed with gaps; a real image's rays stop at its tip, and at the focal
+// point no extension is drawn and no stale virtual image stays behind.
 TEST_F(ScenePaint, ConvexRaysOfRealVirtualAndNoImage)
 {
-    const struct { float objectX; POINT from, to; double least, most; } segments[] = {
-        {-15, {380, 190}, {740, 430}, 1, 1},   {-15, {500, 190}, {740, 430}, 1, 1},
-        {-15, {743, 432}, {800, 470}, 0, 0},   {-15, {742, 432}, {800, 490}, 0, 0},
-        {-5, {460, 190}, {420, 110}, .3, .95}, {-5, {500, 190}, {420, 110}, .3, .95},
-        {-5, {500, 190}, {909, 599}, 1, 1},    {-5, {460, 190}, {665, 600}, 1, 1},
-        {-10, {420, 190}, {829, 599}, 1, 1},   {-10, {500, 190}, {909, 599}, 1, 1},
-        {-10, {460, 188}, {420, 110}, 0, 0},   {-10, {500, 188}, {420, 110}, 0, 0},
-    };
-    std::unique_ptr<Canvas> canvas;
-    for (const auto& s : segments) {
-        SCOPED_TRACE(&s - segments);
-        if (!canvas || view.objectX != s.objectX) {
-            Place(s.objectX);
-            canvas = PaintOf(view);
+    for (float objectX : {-15.0f, -5.0f, -10.0f}) {
+        SCOPED_TRACE(objectX);
+        Place(objectX);
+        const auto canvas = PaintOf(view);
+        const std::vector<RaySegment> segments = ConvexRays(view.Scene());
+        ASSERT_FALSE(segments.empty());
+        for (const RaySegment& s : segments) {
+            SCOPED_TRACE(&s - segments.data());
+            const double share = RayShare(*canvas, s.from, s.to);
+            EXPECT_GE(share, s.dashed ? .3 : 1.0);
+            EXPECT_LE(share, s.dashed ? .95 : 1.0);
         }
-        const double share = RayShare(*canvas, s.from, s.to);
-        EXPECT_GE(share, s.least);
-        EXPECT_LE(share, s.most);
+        if (view.hasImage && view.imageHeight > 0) {
+            const POINT tip = segments.back().to;
+            EXPECT_EQ(RayShare(*canvas, {tip.x + 3, tip.y + 2}, {tip.x + 60, tip.y + 40}), 0.0);
+            EXPECT_EQ(RayShare(*canvas, {tip.x + 2, tip.y + 2}, {tip.x + 60, tip.y + 60}), 0.0);
+        }
+        const bool extended = std::any_of(segments.begin(), segments.end(), [](const RaySegment& s) { return s.dashed; });
+        EXPECT_EQ(extended, view.hasImage && view.imageHeight < 0);
     }
-    EXPECT_TRUE(Empty(InkBox(*canvas, RECT{393, 100, 488, 190}, IsInk))) << "no stale virtual image";
+    EXPECT_TRUE(Empty(InkBox(*PaintOf(view), RECT{393, 100, 488, 190}, IsInk))) << "no stale virtual image";
 }
 
 // The dashed extension runs 45 degrees from (750, 350) to (650, 450): every
