@@ -134,7 +134,15 @@ TEST_F(ScenePaint, PicturesStandInTheirBoxes)
 TEST_F(ScenePaint, TicksMarksAndUnitsOfTheDefaultConvexView)
 {
     const auto canvas = PaintOf(view);
-    for (int x : {20, 100, 180, 260, 740, 820, 900, 980}) {
+    const SceneModel scene = view.Scene();
+    std::vector<int> marks;  // f and 2f on both sides
+    for (int k : {1, -1, 2, -2}) marks.push_back(RoundToInt(scene.originX + k * scene.focalLength * scene.scale));
+    std::vector<int> ticks;  // those not under a focal mark
+    for (int direction : {-1, 1})
+        for (int x : TickPositions(scene.originX, scene.scale, direction, kWidth))
+            if (std::find(marks.begin(), marks.end(), x) == marks.end()) ticks.push_back(x);
+    ASSERT_EQ(ticks.size(), 8u);
+    for (int x : ticks) {
         SCOPED_TRACE(x);
         EXPECT_EQ(InkBox(*canvas, RECT{x - 1, 260, x + 2, 271}, IsInk).top, 266);
         EXPECT_EQ(InkBox(*canvas, RECT{x - 1, 260, x + 2, 270}, IsDark).right - 1, x) << "one pixel wide";
@@ -148,15 +156,15 @@ TEST_F(ScenePaint, TicksMarksAndUnitsOfTheDefaultConvexView)
         EXPECT_EQ(canvas->Pixel(505, y), kWhite);
         EXPECT_GE(InkBox(*canvas, RECT{506, y - 13, 600, y + 13}, IsDark).left, 510);
     }
-    for (int x : {580, 420, 660, 340}) {
+    for (int x : marks) {
         SCOPED_TRACE(x);
-        int red = 0;
+        std::vector<int> red;  // columns in the mark colour, exactly
         for (int dx = -3; dx <= 3; ++dx) {
             const COLORREF c = canvas->Pixel(x + dx, 263);
-            red += IsMarkRed(c) ? 1 : 0;
+            if (IsMarkRed(c)) red.push_back(dx);
             EXPECT_TRUE(!IsMarkRed(c) || c == RGB(250, 0, 0)) << dx;
         }
-        EXPECT_EQ(red, 2);
+        EXPECT_EQ(red, (std::vector<int>{-1, 0}));
         EXPECT_FALSE(IsMarkRed(canvas->Pixel(x, 257)));
         const RECT label = InkBox(*canvas, RECT{x - 20, 200, x + 20, 259}, IsMarkRed);
         EXPECT_GE(label.top, 230);
