@@ -87,7 +87,6 @@ void KyStandardScrollbar::Notify()
     // A bar whose window could not be made has nobody to tell.
     if (notifyMode == 1 && parentHwnd != nullptr)
         PostMessageW(parentHwnd, notifyMessage, position, notifyParam);
-    lastNotified = static_cast<int32_t>(position);
 }
 
 void KyStandardScrollbar::SyncControl()

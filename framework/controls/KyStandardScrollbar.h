@@ -62,7 +62,6 @@ private:
     int32_t notifyMode = 1;
     UINT notifyMessage = 0;
     LPARAM notifyParam = 0;
-    int32_t lastNotified = 0;
     uint32_t total = 0;
     uint32_t position = 0;
     uint32_t page = 0;
