@@ -32,6 +32,12 @@ struct DisplayBackend {
 
     // Pixels.
     virtual void Present(HWND window, cairo_surface_t* surface, const RECT& area) = 0;  // copy `area` (surface pixels) to the screen
+    // The native window's own pixels as a `width` x `height` surface, so that
+    // Present shows what is drawn there without copying it; null when the
+    // backend has none of that size. Asking again, or destroying the native
+    // window, takes those pixels away: USER lets go of the surface, and of
+    // every DC drawing on it, before either. The caller owns the reference.
+    virtual cairo_surface_t* NativeSurface(HWND window, int width, int height) = 0;
 
     // Events.
     // Waits at most `timeoutMs` (0: poll, INFINITE: until something arrives)

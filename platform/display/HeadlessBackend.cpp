@@ -1,5 +1,7 @@
 #include "platform/display/HeadlessBackend.h"
 
+#include <cairo.h>
+
 #include <chrono>
 #include <thread>
 
@@ -42,6 +44,16 @@ void HeadlessBackend::SetNativeMaximized(HWND window, bool maximized) { windows[
 void HeadlessBackend::RaiseNativeWindow(HWND) {}
 
 void HeadlessBackend::Present(HWND window, cairo_surface_t*, const RECT&) { ++windows[window].presents; }
+
+cairo_surface_t* HeadlessBackend::NativeSurface(HWND window, int width, int height)
+{
+    auto it = windows.find(window);
+    if (it == windows.end() || width <= 0 || height <= 0) return nullptr;
+    std::vector<uint32_t>& pixels = it->second.pixels;
+    pixels = std::vector<uint32_t>(static_cast<size_t>(width) * static_cast<size_t>(height));
+    return cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(pixels.data()), CAIRO_FORMAT_RGB24,
+                                               width, height, width * static_cast<int>(sizeof(uint32_t)));
+}
 
 bool HeadlessBackend::WaitEvents(DWORD timeoutMs)
 {

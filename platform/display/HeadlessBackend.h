@@ -3,12 +3,15 @@
 // when a test injects them through platform/user/Input.h.
 //
 // Implements: windows (as records), title, icon, minimum size, maximise,
-// present (no-op), events (none; waiting sleeps on the real clock),
+// present (no-op), the windows' own pixels (freed when asked for anew, as a
+// real display does, so a stale use shows under the address sanitizer),
+// events (none; waiting sleeps on the real clock),
 // a 1920 x 1080 screen with a 40-pixel task bar, clipboard text (kept).
 #pragma once
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/display/DisplayBackend.h"
 
@@ -25,6 +28,7 @@ public:
         SIZE minimum = {};
         bool maximized = false;
         unsigned presents = 0;
+        std::vector<uint32_t> pixels;  // what NativeSurface handed out
     };
 
     bool CreateNativeWindow(HWND window, int width, int height) override;
@@ -37,6 +41,7 @@ public:
     void SetNativeMaximized(HWND window, bool maximized) override;
     void RaiseNativeWindow(HWND window) override;
     void Present(HWND window, cairo_surface_t* surface, const RECT& area) override;
+    cairo_surface_t* NativeSurface(HWND window, int width, int height) override;
     bool WaitEvents(DWORD timeoutMs) override;
     RECT ScreenRect() override;
     RECT WorkArea() override;

@@ -131,7 +131,11 @@ void SdlDisplay::MoveNativeWindow(HWND window, int x, int y, int width, int heig
     SDL_Window* sdl = SdlWindow(window);
     if (!sdl) return;
     SDL_SetWindowPosition(sdl, Device(x), Device(y));
-    SDL_SetWindowSize(sdl, Device(std::max(width, 1)), Device(std::max(height, 1)));
+    // Setting the size it already has still makes SDL throw its pixels away.
+    const int deviceWidth = Device(std::max(width, 1)), deviceHeight = Device(std::max(height, 1));
+    int currentWidth = 0, currentHeight = 0;
+    SDL_GetWindowSize(sdl, &currentWidth, &currentHeight);
+    if (deviceWidth != currentWidth || deviceHeight != currentHeight) SDL_SetWindowSize(sdl, deviceWidth, deviceHeight);
 }
 
 void SdlDisplay::SetNativeTitle(HWND window, const wchar_t* title)
@@ -171,12 +175,47 @@ void SdlDisplay::RaiseNativeWindow(HWND window)
     if (SDL_Window* sdl = SdlWindow(window)) SDL_RaiseWindow(sdl);
 }
 
+cairo_surface_t* SdlDisplay::NativeSurface(HWND window, int width, int height)
+{
+    auto it = windows.find(window);
+    if (it == windows.end()) return nullptr;
+    Native& native = it->second;
+    // Made anew here when SDL has thrown the last one away (after a resize).
+    SDL_Surface* screen = SDL_GetWindowSurface(native.sdl);
+    native.pixels = nullptr;
+    native.stale = false;
+    if (!screen || screen->w != width || screen->h != height || SDL_MUSTLOCK(screen) ||
+        (screen->format->format != SDL_PIXELFORMAT_RGB888 && screen->format->format != SDL_PIXELFORMAT_ARGB8888)) {
+        return nullptr;
+    }
+    cairo_surface_t* surface = cairo_image_surface_create_for_data(static_cast<unsigned char*>(screen->pixels),
+                                                                   CAIRO_FORMAT_RGB24, width, height, screen->pitch);
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(surface);
+        return nullptr;
+    }
+    native.pixels = screen->pixels;
+    return surface;
+}
+
 void SdlDisplay::Present(HWND window, cairo_surface_t* surface, const RECT& area)
 {
-    SDL_Window* sdl = SdlWindow(window);
-    if (!sdl || !surface) return;
+    auto it = windows.find(window);
+    if (it == windows.end() || !surface) return;
+    SDL_Window* sdl = it->second.sdl;
     cairo_format_t format = cairo_image_surface_get_format(surface);
     if (format != CAIRO_FORMAT_RGB24 && format != CAIRO_FORMAT_ARGB32) return;
+    if (it->second.pixels) {
+        // Drawn straight into the window's own pixels: only the update is left.
+        // Pixels SDL has thrown away are shown after USER asked for new ones.
+        if (cairo_image_surface_get_data(surface) != it->second.pixels || it->second.stale) return;
+        SDL_Rect rect{static_cast<int>(area.left), static_cast<int>(area.top), static_cast<int>(area.right - area.left),
+                      static_cast<int>(area.bottom - area.top)};
+        SDL_Rect bounds{0, 0, cairo_image_surface_get_width(surface), cairo_image_surface_get_height(surface)};
+        SDL_Rect dirty;
+        if (SDL_IntersectRect(&rect, &bounds, &dirty)) SDL_UpdateWindowSurfaceRects(sdl, &dirty, 1);
+        return;
+    }
     // The window surface changes with the window's size: ask for it each time.
     SDL_Surface* screen = SDL_GetWindowSurface(sdl);
     if (!screen) return;
@@ -263,7 +302,16 @@ void SdlDisplay::DispatchWindowEvent(HWND w, const SDL_WindowEvent& e)
 {
     switch (e.event) {
     case SDL_WINDOWEVENT_CLOSE: input::CloseRequested(w); break;
-    case SDL_WINDOWEVENT_SIZE_CHANGED: input::Resized(w, Logical(e.data1), Logical(e.data2)); break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED: {
+        // SDL has thrown the window's pixels away. A resize USER takes asks
+        // for new ones; otherwise (the same logical size) ask here.
+        auto it = windows.find(w);
+        if (it != windows.end()) it->second.stale = true;
+        input::Resized(w, Logical(e.data1), Logical(e.data2));
+        it = windows.find(w);
+        if (it != windows.end() && it->second.stale) input::PixelsRemade(w);
+        break;
+    }
     case SDL_WINDOWEVENT_MOVED: input::Moved(w, Logical(e.data1), Logical(e.data2)); break;
     case SDL_WINDOWEVENT_MAXIMIZED: input::MaximizedChanged(w, true); break;
     case SDL_WINDOWEVENT_RESTORED: input::MaximizedChanged(w, false); break;

@@ -44,6 +44,7 @@ public:
     void SetNativeMaximized(HWND window, bool maximized) override;
     void RaiseNativeWindow(HWND window) override;
     void Present(HWND window, cairo_surface_t* surface, const RECT& area) override;
+    cairo_surface_t* NativeSurface(HWND window, int width, int height) override;
     bool WaitEvents(DWORD timeoutMs) override;
     RECT ScreenRect() override;
     RECT WorkArea() override;
@@ -54,6 +55,8 @@ private:
     struct Native {
         SDL_Window* sdl = nullptr;
         bool hasBigIcon = false;
+        void* pixels = nullptr;  // the window surface's pixels USER draws on, if it does
+        bool stale = false;      // SDL has thrown `pixels` away; USER has not yet asked anew
     };
 
     SDL_Window* SdlWindow(HWND window) const;

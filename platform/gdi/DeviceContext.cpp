@@ -86,6 +86,14 @@ cairo_t* DeviceContext::BeginDeviceCairo() {
 
 void DeviceContext::EndCairo() { cairo_restore(cairo); }
 
+void DeviceContext::Retarget(cairo_surface_t* other) {
+    if (cairo) cairo_destroy(cairo);
+    cairo = nullptr;
+    cairo_surface_reference(other);
+    if (!memory && surface) cairo_surface_destroy(surface);
+    surface = other;
+}
+
 uint32_t* DeviceContext::Pixels(int* stride) {
     cairo_surface_flush(surface);
     *stride = cairo_image_surface_get_stride(surface) / 4;
@@ -121,6 +129,13 @@ HDC platform::CreateSurfaceDc(cairo_surface_t* surface, POINT origin, const RECT
                 platform::ToDevice(clip.bottom, s)};
     if (!IntersectRect(&dc->clip, &device, &bounds)) dc->clip = {0, 0, 0, 0};
     return reinterpret_cast<HDC>(static_cast<GdiObject*>(dc));
+}
+
+void platform::DetachSurfaceDc(HDC handle, cairo_surface_t* surface) {
+    DeviceContext* dc = LookupDc(handle);
+    if (!dc || dc->memory || dc->surface != surface) return;
+    dc->Retarget(StockBitmap()->surface);
+    dc->clip = {0, 0, 0, 0};
 }
 
 void platform::DestroySurfaceDc(HDC handle) {

@@ -48,6 +48,9 @@ struct DeviceContext : GdiObject {
     uint32_t* Pixels(int* stride);
     void MarkDirty(const RECT& dirty);
 
+    // A surface DC moves to `other` (referenced), letting go of its surface.
+    void Retarget(cairo_surface_t* other);
+
 private:
     cairo_t* cairo = nullptr;
 };

@@ -18,4 +18,8 @@ HDC CreateSurfaceDc(cairo_surface_t* surface, POINT origin, const RECT& clip, do
 // Releases a DC made by CreateSurfaceDc (objects selected into it stay alive).
 void DestroySurfaceDc(HDC dc);
 
+// The surface's pixels are about to go (a native window's own): a DC made by
+// CreateSurfaceDc on it lets go of it and from now on draws nothing.
+void DetachSurfaceDc(HDC dc, cairo_surface_t* surface);
+
 }  // namespace platform

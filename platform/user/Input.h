@@ -21,6 +21,7 @@ void KeyReleased(HWND window, UINT virtualKey);
 void TextTyped(HWND window, const wchar_t* text);  // committed text, one WM_CHAR per character
 void CloseRequested(HWND window);
 void Resized(HWND window, int width, int height);  // the user or window manager changed the client size
+void PixelsRemade(HWND window);                     // the native window's own pixels went: ask for them again
 void Moved(HWND window, int x, int y);             // new client origin in screen coordinates
 void MaximizedChanged(HWND window, bool maximized);
 void ActivationChanged(HWND window, bool active);

@@ -42,6 +42,11 @@ bool ReleaseWindowDc(HDC dc)
 
 }  // namespace
 
+void platform::user::DetachWindowDcs(cairo_surface_t* surface)
+{
+    for (HDC dc : windowDcs()) platform::DetachSurfaceDc(dc, surface);
+}
+
 HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps)
 {
     Window* w = Find(hwnd);

@@ -36,21 +36,74 @@ void PaintTree(HWND hwnd)
     for (HWND c : children) PaintTree(c);
 }
 
-// A top-level surface holds the client area at the display's scale.
-cairo_surface_t* NewSurface(int width, int height)
+// A new window shows white until it paints, whatever the system leaves;
+// after a resize what was there before stays where it fits.
+void PaintOver(cairo_surface_t* surface, cairo_surface_t* before)
 {
-    // An injected failure gives what cairo gives when memory runs out: a surface in an error state.
-    if (faults::ShouldFail(faults::Site::Surface)) width = height = -1;
-    else if (width <= 0 || height <= 0) width = height = 1;
-    const double scale = platform::DisplayScale();
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, platform::ToDevice(width, scale),
-                                                    platform::ToDevice(height, scale));
-    // A new window shows white until it paints, whatever the system leaves.
-    cairo_t* cr = cairo_create(s);
+    cairo_t* cr = cairo_create(surface);
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_paint(cr);
+    if (before) {
+        cairo_set_source_surface(cr, before, 0, 0);
+        cairo_paint(cr);
+    }
     cairo_destroy(cr);
-    return s;
+}
+
+cairo_surface_t* CopyOf(cairo_surface_t* surface)
+{
+    cairo_surface_t* copy = cairo_surface_create_similar_image(surface, CAIRO_FORMAT_RGB24,
+                                                               cairo_image_surface_get_width(surface),
+                                                               cairo_image_surface_get_height(surface));
+    cairo_t* cr = cairo_create(copy);
+    cairo_set_source_surface(cr, surface, 0, 0);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    return copy;
+}
+
+// A window larger than the screen cannot be seen beyond it, so its surface
+// stops there, as Windows stops the window at its largest tracking size;
+// a 32767-pixel square would otherwise ask for gigabytes. The surface holds
+// the client area at the display's scale.
+SIZE SurfaceSize(const Window& top)
+{
+    const RECT screen = platform::Display().ScreenRect();
+    const LONG width = std::min<LONG>(Width(top), std::max<LONG>(screen.right - screen.left, 1));
+    const LONG height = std::min<LONG>(Height(top), std::max<LONG>(screen.bottom - screen.top, 1));
+    if (width <= 0 || height <= 0) return SIZE{1, 1};
+    const double scale = platform::DisplayScale();
+    return SIZE{platform::ToDevice(width, scale), platform::ToDevice(height, scale)};
+}
+
+// The native window's own pixels when the display has them at this size,
+// so that presenting copies nothing; else pixels of our own.
+void GiveSurface(Window& top, cairo_surface_t* before)
+{
+    // An injected failure gives what cairo gives when memory runs out: a surface in an error state.
+    if (faults::ShouldFail(faults::Site::Surface)) {
+        top.surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, -1, -1);
+        return;
+    }
+    const SIZE size = SurfaceSize(top);
+    if (top.hasNative) top.surface = platform::Display().NativeSurface(top.handle, size.cx, size.cy);
+    top.nativeSurface = top.surface != nullptr;
+    if (!top.surface) top.surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.cx, size.cy);
+    PaintOver(top.surface, before);
+    // The native pixels start out as anything: all of them must be shown.
+    if (top.nativeSurface) MarkDirty(top, ClientRectOf(top));
+}
+
+// A native window's pixels go when the display is asked for new ones or
+// the window goes, and nothing may draw on them after that.
+void LetGoOfSurface(Window& top)
+{
+    if (!top.surface) return;
+    if (top.nativeSurface) DetachWindowDcs(top.surface);
+    cairo_surface_destroy(top.surface);
+    top.surface = nullptr;
+    top.nativeSurface = false;
 }
 
 }  // namespace
@@ -77,37 +130,24 @@ HWND NextWindowToPaint(HWND filter)
     return nullptr;
 }
 
-// A window larger than the screen cannot be seen beyond it, so its surface
-// stops there, as Windows stops the window at its largest tracking size;
-// a 32767-pixel square would otherwise ask for gigabytes.
-static cairo_surface_t* NewWindowSurface(const Window& top)
-{
-    const RECT screen = platform::Display().ScreenRect();
-    return NewSurface(std::min<LONG>(Width(top), std::max<LONG>(screen.right - screen.left, 1)),
-                      std::min<LONG>(Height(top), std::max<LONG>(screen.bottom - screen.top, 1)));
-}
+void CreateSurface(Window& top) { GiveSurface(top, nullptr); }
 
-void CreateSurface(Window& top) { top.surface = NewWindowSurface(top); }
-
-void ResizeSurface(Window& top)
+void RenewSurface(Window& top)
 {
-    cairo_surface_t* old = top.surface;
-    top.surface = NewWindowSurface(top);
-    if (old) {
-        cairo_t* cr = cairo_create(top.surface);
-        cairo_set_source_surface(cr, old, 0, 0);
-        cairo_paint(cr);
-        cairo_destroy(cr);
-        cairo_surface_destroy(old);
+    cairo_surface_t* before = top.surface ? cairo_surface_reference(top.surface) : nullptr;
+    // Native pixels do not outlive the request for new ones: keep a copy.
+    if (before && top.nativeSurface) {
+        cairo_surface_t* copy = CopyOf(before);
+        cairo_surface_destroy(before);
+        before = copy;
     }
+    LetGoOfSurface(top);
     top.dirty = Intersect(top.dirty, ClientRectOf(top));
+    GiveSurface(top, before);
+    if (before) cairo_surface_destroy(before);
 }
 
-void DestroySurface(Window& top)
-{
-    if (top.surface) cairo_surface_destroy(top.surface);
-    top.surface = nullptr;
-}
+void DestroySurface(Window& top) { LetGoOfSurface(top); }
 
 RECT VisibleSurfaceRect(const Window& w)
 {

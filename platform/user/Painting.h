@@ -11,11 +11,14 @@ void Invalidate(Window& w, const RECT& area, bool erase);
 // The first window, parents before children, that is shown and needs painting.
 HWND NextWindowToPaint(HWND filter);
 
-// The top-level surface: made with the window, resized with it (keeping
-// what fits), released with it.
+// The top-level surface: made with the window, made again (keeping what
+// fits) when it is resized or its native window's pixels change, released
+// with it.
 void CreateSurface(Window& top);
-void ResizeSurface(Window& top);
+void RenewSurface(Window& top);
 void DestroySurface(Window& top);
+// Window DCs drawing on `surface` draw nothing from now on: its pixels go.
+void DetachWindowDcs(cairo_surface_t* surface);
 // The part of the window's client area that is inside all its ancestors, in
 // its top-level's surface coordinates.
 RECT VisibleSurfaceRect(const Window& w);

@@ -45,9 +45,10 @@ void Free(HWND hwnd)
     DropMessagesFor(hwnd);
     Unlink(*w);
     if (!w->parent) {
+        // The surface may be the native window's own pixels, which go with it.
+        DestroySurface(*w);
         if (w->hasNative) platform::Display().DestroyNativeWindow(hwnd);
         w->hasNative = false;
-        DestroySurface(*w);
     }
     Remove(hwnd);
 }
@@ -132,7 +133,10 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     if (!child) {
         CreateSurface(*w);
         w->hasNative = platform::Display().CreateNativeWindow(hwnd, Width(*w), Height(*w));
-        if (w->hasNative) platform::Display().MoveNativeWindow(hwnd, w->rect.left, w->rect.top, Width(*w), Height(*w));
+        if (w->hasNative) {
+            platform::Display().MoveNativeWindow(hwnd, w->rect.left, w->rect.top, Width(*w), Height(*w));
+            RenewSurface(*w);
+        }
     }
 
     if (!Send(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs)) || !Find(hwnd)) {

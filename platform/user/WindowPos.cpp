@@ -100,7 +100,7 @@ void SetWindowRect(HWND hwnd, RECT rect, bool repaint, bool fromDisplay)
     // A shown window that has been sized needs no first WM_SIZE any more.
     if (sized && (w->style & WS_VISIBLE)) w->needSize = false;
     if (!w->parent) {
-        if (sized) ResizeSurface(*w);
+        if (sized) RenewSurface(*w);
         if (w->hasNative && !fromDisplay) platform::Display().MoveNativeWindow(hwnd, rect.left, rect.top, Width(*w), Height(*w));
     }
     if (repaint && IsShownOnScreen(*w)) {
@@ -205,6 +205,13 @@ void Resized(HWND window, int width, int height)
     Window* w = Find(window);
     if (!w || w->parent) return;
     SetWindowRect(window, RECT{w->rect.left, w->rect.top, w->rect.left + width, w->rect.top + height}, true, true);
+}
+
+void PixelsRemade(HWND window)
+{
+    Window* w = Find(window);
+    if (!w || w->parent || !w->hasNative) return;
+    RenewSurface(*w);
 }
 
 void Moved(HWND window, int x, int y)

@@ -41,6 +41,7 @@ struct Window {
 
     // Top-level windows only.
     cairo_surface_t* surface = nullptr;
+    bool nativeSurface = false;  // `surface` is the native window's own pixels
     RECT dirty = {};  // surface pixels painted since the last present
     bool hasNative = false;
 };

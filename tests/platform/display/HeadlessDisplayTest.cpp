@@ -6,6 +6,7 @@
 #include "platform/display/HeadlessBackend.h"
 #include "platform/testing/TestPlatform.h"
 #include "platform/user/Input.h"
+#include "tests/support/Canvas.h"
 #include "tests/support/ClipboardText.h"
 
 namespace {
@@ -49,6 +50,31 @@ TEST_F(HeadlessDisplay, NativeWindowFollowsTitleShowMoveAndMinimumSize)
     EXPECT_GT(Native(hwnd)->presents, presents) << "painted areas are presented when the queue runs dry";
     DestroyWindow(hwnd);
     EXPECT_EQ(Native(hwnd), nullptr);
+}
+
+// Top-level windows draw on the display's own pixels, which a resize makes
+// anew (the headless display frees the old ones, as SDL does): what was drawn
+// stays where it fits, the rest is white, and a DC held across the resize no
+// longer reaches the freed pixels, to read or to write.
+TEST_F(HeadlessDisplay, ResizeMakesTheNativePixelsAnewKeepingWhatFits)
+{
+    HWND hwnd = testwin::CreateTopLevel(0, 0, 300, 200, 0, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    kytest::PumpUntilIdle();
+    HDC held = GetDC(hwnd);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    const RECT square{10, 10, 50, 50}, everything{0, 0, 400, 300};
+    FillRect(held, &square, red);
+    MoveWindow(hwnd, 0, 0, 400, 300, FALSE);
+    EXPECT_EQ(kytest::ReadPixel(hwnd, 20, 20), RGB(255, 0, 0));
+    EXPECT_EQ(kytest::ReadPixel(hwnd, 350, 250), RGB(255, 255, 255));
+    Canvas copy(40, 40, RGB(0, 0, 255));
+    BitBlt(copy.Dc(), 0, 0, 40, 40, held, 10, 10, SRCCOPY);
+    EXPECT_TRUE(copy.Untouched());
+    FillRect(held, &everything, red);
+    EXPECT_EQ(kytest::ReadPixel(hwnd, 350, 250), RGB(255, 255, 255));
+    ReleaseDC(hwnd, held);
+    DeleteObject(red);
+    DestroyWindow(hwnd);
 }
 
 // A window manager's resize becomes WM_SIZE, held to the minimum (pressed on
