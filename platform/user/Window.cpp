@@ -131,12 +131,10 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     cs.cx = Width(*w);
     cs.cy = Height(*w);
     if (!child) {
-        CreateSurface(*w);
         w->hasNative = platform::Display().CreateNativeWindow(hwnd, Width(*w), Height(*w));
-        if (w->hasNative) {
-            platform::Display().MoveNativeWindow(hwnd, w->rect.left, w->rect.top, Width(*w), Height(*w));
-            RenewSurface(*w);
-        }
+        if (w->hasNative) platform::Display().MoveNativeWindow(hwnd, w->rect.left, w->rect.top, Width(*w), Height(*w));
+        // After the native window, so that it draws on that window's own pixels.
+        CreateSurface(*w);
     }
 
     if (!Send(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs)) || !Find(hwnd)) {
