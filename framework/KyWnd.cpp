@@ -42,7 +42,23 @@ bool KyWnd::Create(UINT classStyle, DWORD style, DWORD exStyle, HWND parent, HDC
         return false;
     parentHwnd = parent;
     backgroundDc = background;
+    BorrowBackground();
     return true;
+}
+
+// Where the system composes paints, a parent paints straight into its window
+// until a child copies its background out of the parent's back buffer: from
+// then on it paints into the buffer, starting now.
+void KyWnd::BorrowBackground()
+{
+    auto* owner = dynamic_cast<KyWnd*>(KyWndRegistry::FindByHandle(parentHwnd));
+    if (owner == nullptr || backgroundDc == nullptr || owner->backDc.Get() != backgroundDc || owner->lendsBackBuffer)
+        return;
+    owner->lendsBackBuffer = true;
+    if (SystemComposesPaint()) {
+        InvalidateRect(parentHwnd, nullptr, FALSE);
+        UpdateWindow(parentHwnd);
+    }
 }
 
 bool KyWnd::CreateChild(HWND parent, HDC background)

@@ -37,6 +37,10 @@ protected:
     bool captured = false;
 
 private:
+    // A child copies its background out of the back buffer, which must
+    // therefore hold this window's picture.
+    bool lendsBackBuffer = false;
+
     friend LRESULT CALLBACK KyWndProc(HWND, UINT, WPARAM, LPARAM);
 
     // The common dispatch; called only by KyWndProc.
@@ -52,6 +56,8 @@ private:
     LRESULT OnLButtonDownMessage(WPARAM wParam, LPARAM lParam);
     LRESULT OnLButtonUpMessage(WPARAM wParam, LPARAM lParam);
     LRESULT OnRestoreMessage();
+    HDC PaintTarget(HDC screen);
+    void BorrowBackground();
     void GrowBuffers(int width, int height);
     void FillBackground(HDC target, const RECT& area);
 };

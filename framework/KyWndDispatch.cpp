@@ -75,24 +75,22 @@ LRESULT KyWnd::OnDestroyMessage(WPARAM wParam, LPARAM lParam)
         ReleaseCapture();
         captured = false;
     }
-    // The leave request died with the window; a window created again on this
-    // object must ask anew.
+    // The leave request and the children died with the window; a window
+    // created again on this object must ask anew.
     trackingLeave = false;
+    lendsBackBuffer = false;
     return result;
 }
 
 LRESULT KyWnd::OnSizeMessage(WPARAM wParam, LPARAM lParam)
 {
-    const int width = LOWORD(lParam);
-    const int height = HIWORD(lParam);
-    if (IsDoubleBuffered() && (width > bufferWidth || height > bufferHeight))
-        GrowBuffers(width, height);
     PostMessageW(hwnd, KYWM_SIZED, 0, lParam);
     return HandleMessage(WM_SIZE, wParam, lParam);
 }
 
-// The buffers follow the largest size asked for so far; they are made again
-// only when the window grows beyond them in some direction.
+// The buffers are made when a paint first needs them (a window that is never
+// shown never has them) and follow the largest size painted so far; they are
+// made again only when the window grows beyond them in some direction.
 void KyWnd::GrowBuffers(int width, int height)
 {
     if (backDc.Get() == nullptr)
@@ -114,18 +112,34 @@ LRESULT KyWnd::OnPaintMessage()
     HDC screen = BeginPaint(hwnd, &paint);
     const RECT area = paint.rcPaint;
     if (screen != nullptr && area.right > area.left && area.bottom > area.top) {
-        const bool buffered = IsDoubleBuffered() && backDc.Get() != nullptr;
-        HDC target = buffered ? backDc.Get() : screen;
+        HDC target = PaintTarget(screen);
         FillBackground(target, area);
         SetBkMode(target, TRANSPARENT);
         Paint(target, area);
-        if (buffered) {
+        if (target != screen) {
             BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top,
                    target, area.left, area.top, SRCCOPY);
         }
     }
     EndPaint(hwnd, &paint);
     return 0;
+}
+
+// A double-buffered window composes its paint in the back buffer, unless
+// the system already shows every paint whole: then the buffer would only
+// cost a copy of each frame, and is kept only for children that copy their
+// background out of it.
+HDC KyWnd::PaintTarget(HDC screen)
+{
+    if (!IsDoubleBuffered() || backDc.Get() == nullptr)
+        return screen;
+    if (SystemComposesPaint() && !lendsBackBuffer)
+        return screen;
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    if (client.right > bufferWidth || client.bottom > bufferHeight)
+        GrowBuffers(client.right, client.bottom);
+    return backDc.Get();
 }
 
 // A child with a background surface shows what its parent's surface holds

@@ -11,6 +11,10 @@
 #include <gdiplus.h>
 #include <cstdio>
 #include <cwchar>
+// Our one addition to the Win32 API (see platform/user/user.h): GDI on
+// Windows draws on the screen as it goes, so a paint must be composed off
+// screen to be seen whole.
+inline bool SystemComposesPaint() { return false; }
 #else
 #include "platform/types.h"
 #include "platform/crt/crt.h"

@@ -71,6 +71,9 @@ BOOL EndPaint(HWND, const PAINTSTRUCT* ps)
     return TRUE;
 }
 
+// Surfaces reach the screen only through PresentDirtyAreas, when the queue is idle.
+bool SystemComposesPaint() { return true; }
+
 HDC GetDC(HWND hwnd)
 {
     Window* w = Find(hwnd);

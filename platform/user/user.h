@@ -135,6 +135,10 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps);
 BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps);
 HDC GetDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC dc);
+// Not Win32: true where window DCs draw off screen and each top-level window
+// is shown whole once the queue is idle, so a paint is never seen half done
+// (here always; on Windows false, where GDI draws on the screen as it goes).
+bool SystemComposesPaint();
 
 // Keyboard and mouse.
 HWND SetFocus(HWND hwnd);

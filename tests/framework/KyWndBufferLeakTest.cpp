@@ -29,17 +29,25 @@ TEST(KyWndBuffers, GrowingAndDestroyingLeavesNoGdiObject)
     }
 }
 
+// The buffer is made, and grown, by the paint that needs it: here a child
+// copies its background out of it, so every system keeps one.
 TEST(KyWndBuffers, AFailedBitmapKeepsTheOldBuffer)
 {
-    RecordingWnd window;
-    ASSERT_TRUE(window.Create(0xB, WS_POPUP, 0, nullptr, nullptr));
-    MoveWindow(window.GetHwnd(), 0, 0, 100, 80, FALSE);
+    RecordingWnd window, child;
+    ASSERT_TRUE(CreateShownTopLevel(window, 100, 80));
+    ASSERT_TRUE(child.CreateChild(window.GetHwnd(), window.BackDc()));
+    const auto resize = [&](int width, int height) {
+        MoveWindow(window.GetHwnd(), 0, 0, width, height, TRUE);
+        UpdateWindow(window.GetHwnd());
+    };
+    resize(100, 80);
+    EXPECT_NE(GetPixel(window.BackDc(), 99, 79), CLR_INVALID);
     if (!kytest::FailNextGdiCreations(kytest::GdiKind::Bitmap, 1))
         GTEST_SKIP() << "the system's GDI cannot be made to fail";
-    MoveWindow(window.GetHwnd(), 0, 0, 200, 160, FALSE);
+    resize(200, 160);
     EXPECT_NE(GetPixel(window.BackDc(), 99, 79), CLR_INVALID);
     EXPECT_EQ(GetPixel(window.BackDc(), 100, 79), CLR_INVALID);
     // The failed size was not taken for the buffer's: a smaller growth still grows.
-    MoveWindow(window.GetHwnd(), 0, 0, 150, 120, FALSE);
+    resize(150, 120);
     EXPECT_NE(GetPixel(window.BackDc(), 149, 119), CLR_INVALID);
 }

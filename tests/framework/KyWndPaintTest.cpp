@@ -12,21 +12,29 @@ constexpr COLORREF kParentColour = RGB(10, 120, 200);
 constexpr COLORREF kStripeColour = RGB(250, 40, 30);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
+// Blue with a red stripe at x 60..69, so a copied background shows where
+// it was taken from.
+class StripedWnd : public RecordingWnd {
+public:
+    void Paint(HDC dc, const RECT& area) override
+    {
+        RecordingWnd::Paint(dc, area);
+        HBRUSH stripe = CreateSolidBrush(kStripeColour);
+        const RECT band{60, 0, 70, 200};
+        FillRect(dc, &band, stripe);
+        DeleteObject(stripe);
+    }
+};
+
 class KyWndPaint : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // The parent paints itself blue with a red stripe at x 60..69, so a
-        // copied background shows where it was taken from.
         parent.paintSolid = true;
         parent.paintColour = kParentColour;
         ASSERT_TRUE(CreateShownTopLevel(parent, 300, 200));
         InvalidateRect(parent.GetHwnd(), nullptr, FALSE);
         UpdateWindow(parent.GetHwnd());
-        HBRUSH stripe = CreateSolidBrush(kStripeColour);
-        RECT band{60, 0, 70, 200};
-        FillRect(parent.BackDc(), &band, stripe);
-        DeleteObject(stripe);
     }
 
     void ShowChild(RecordingWnd& child, HDC background)
@@ -38,7 +46,7 @@ protected:
         UpdateWindow(child.GetHwnd());
     }
 
-    RecordingWnd parent;
+    StripedWnd parent;
 };
 
 }  // namespace
@@ -54,8 +62,10 @@ TEST_F(KyWndPaint, AChildStartsFromTheParentsSurfaceOrFromWhite)
         // Child x 10..19 lies over the parent's stripe at 60..69.
         const struct { int x, y; COLORREF colour; } pixels[] = {
             {9, 5, plain}, {10, 5, stripe}, {19, 79, stripe}, {20, 5, plain}, {99, 79, plain}};
+        HDC screen = GetDC(child.GetHwnd());
         for (const auto& p : pixels)
-            EXPECT_EQ(GetPixel(child.BackDc(), p.x, p.y), p.colour) << withBackground << " " << p.x << "," << p.y;
+            EXPECT_EQ(GetPixel(screen, p.x, p.y), p.colour) << withBackground << " " << p.x << "," << p.y;
+        ReleaseDC(child.GetHwnd(), screen);
     }
 }
 
@@ -85,4 +95,23 @@ TEST_F(KyWndPaint, PaintGetsTheUpdateAreaUnlessTheWindowPaintsItself)
         EXPECT_EQ(GetPixel(screen, 25, 15), RGB(0, 200, 0));
         ReleaseDC(child.GetHwnd(), screen);
     }
+}
+
+// The back buffer is made by the first paint that needs it, so a window never
+// shown has none; and where the system shows every paint whole, a window
+// whose buffer no child borrows paints straight into the window instead.
+TEST_F(KyWndPaint, TheBackBufferIsMadeOnlyWhenAPaintNeedsIt)
+{
+    RecordingWnd child;
+    child.paintSolid = true;
+    child.paintColour = RGB(0, 200, 0);
+    ASSERT_TRUE(child.CreateChild(parent.GetHwnd(), nullptr));
+    MoveWindow(child.GetHwnd(), 50, 40, 100, 80, FALSE);
+    EXPECT_EQ(GetPixel(child.BackDc(), 50, 40), CLR_INVALID);
+    ShowWindow(child.GetHwnd(), SW_SHOW);
+    UpdateWindow(child.GetHwnd());
+    HDC screen = GetDC(child.GetHwnd());
+    EXPECT_EQ(GetPixel(screen, 99, 79), RGB(0, 200, 0));
+    ReleaseDC(child.GetHwnd(), screen);
+    EXPECT_EQ(GetPixel(child.BackDc(), 99, 79) == CLR_INVALID, SystemComposesPaint());
 }
