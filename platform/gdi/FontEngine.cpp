@@ -59,10 +59,32 @@ struct Engine {
     PangoContext* context = nullptr;
 };
 
+bool HasCacheFolder(FcConfig* config) {
+    FcStrList* folders = FcConfigGetCacheDirs(config);
+    const bool any = folders && FcStrListNext(folders) != nullptr;
+    if (folders) FcStrListDone(folders);
+    return any;
+}
+
+// The system's configuration as FcInitLoadConfigAndFonts loads it, less its
+// second pass over the template folder (conf.avail): that parses forty more
+// files only to describe them to fc-conflist, a quarter of the load. When the
+// configuration needs fontconfig's own repairs (no fonts.conf, no cache
+// folder), fontconfig loads it itself.
+FcConfig* LoadSystemConfig() {
+    FcConfig* config = FcConfigCreate();
+    if (config && FcConfigParseAndLoad(config, nullptr, FcTrue) && HasCacheFolder(config) &&
+        FcConfigBuildFonts(config)) {
+        return config;
+    }
+    if (config) FcConfigDestroy(config);
+    return FcInitLoadConfigAndFonts();
+}
+
 Engine& TheEngine() {
     static Engine* engine = [] {
         auto* e = new Engine;  // lives as long as the process: fonts may be used at exit
-        FcConfig* config = FcInitLoadConfigAndFonts();
+        FcConfig* config = LoadSystemConfig();
         FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kFontRules), FcTrue);
         FcConfigSetCurrent(config);
         e->map = pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT);
