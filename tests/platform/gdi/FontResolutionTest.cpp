@@ -1,5 +1,6 @@
 // The Windows face names reach the fonts they stand for, with the system's
-// own fontconfig rules applied on top of the program's.
+// own fontconfig rules applied on top of the program's, and report the
+// average width of a half-width character, as GDI does for the Song face.
 #include "platform/gdi/FontEngine.h"
 
 #include <fontconfig/fontconfig.h>
@@ -15,6 +16,7 @@ namespace {
 struct Resolved {
     std::string family;
     bool emboldened = false;
+    LONG averageWidth = 0;
 };
 
 Resolved Resolve(const wchar_t* face, LONG weight)
@@ -23,6 +25,7 @@ Resolved Resolve(const wchar_t* face, LONG weight)
     wcsncpy(logFont.lfFaceName, face, LF_FACESIZE - 1);
     platform::gdi::FontFace fontFace(logFont);
     Resolved resolved;
+    resolved.averageWidth = fontFace.Metrics().tmAveCharWidth;
     PangoFont* font = pango_context_load_font(platform::gdi::TextContext(), fontFace.description);
     if (!font) return resolved;
     FcPattern* pattern = pango_fc_font_get_pattern(PANGO_FC_FONT(font));
@@ -55,6 +58,10 @@ TEST(FontResolution, WindowsFacesReachTheirFontsUnderTheSystemRules)
         const Resolved resolved = Resolve(c.face, c.weight);
         EXPECT_EQ(resolved.family, c.family) << c.face << " " << c.weight;
         EXPECT_EQ(resolved.emboldened, c.emboldened) << c.face << " " << c.weight;
+        // The Song font's em is its cell, so its average (half-width) character is half the cell.
+        if (resolved.family == "AR PL UMing CN") {
+            EXPECT_EQ(resolved.averageWidth, 18 / 2) << c.face << " " << c.weight;
+        }
     }
 }
 
