@@ -6,7 +6,9 @@
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
+#include <pango/pangofc-font.h>
 #include <pango/pangofc-fontmap.h>
+#include <hb.h>
 
 #include <algorithm>
 #include <cmath>
@@ -57,10 +59,32 @@ struct Engine {
     PangoContext* context = nullptr;
 };
 
+bool HasCacheFolder(FcConfig* config) {
+    FcStrList* folders = FcConfigGetCacheDirs(config);
+    const bool any = folders && FcStrListNext(folders) != nullptr;
+    if (folders) FcStrListDone(folders);
+    return any;
+}
+
+// The system's configuration as FcInitLoadConfigAndFonts loads it, less its
+// second pass over the template folder (conf.avail): that parses forty more
+// files only to describe them to fc-conflist, a quarter of the load. When the
+// configuration needs fontconfig's own repairs (no fonts.conf, no cache
+// folder), fontconfig loads it itself.
+FcConfig* LoadSystemConfig() {
+    FcConfig* config = FcConfigCreate();
+    if (config && FcConfigParseAndLoad(config, nullptr, FcTrue) && HasCacheFolder(config) &&
+        FcConfigBuildFonts(config)) {
+        return config;
+    }
+    if (config) FcConfigDestroy(config);
+    return FcInitLoadConfigAndFonts();
+}
+
 Engine& TheEngine() {
     static Engine* engine = [] {
         auto* e = new Engine;  // lives as long as the process: fonts may be used at exit
-        FcConfig* config = FcInitLoadConfigAndFonts();
+        FcConfig* config = LoadSystemConfig();
         FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kFontRules), FcTrue);
         FcConfigSetCurrent(config);
         e->map = pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT);
@@ -78,18 +102,39 @@ Engine& TheEngine() {
     return *engine;
 }
 
-// Ascent and descent in pixels of the primary font for `description`.
-bool PrimaryMetrics(PangoFontDescription* description, double* ascent, double* descent, double* average) {
+// Ascent and descent in pixels of the primary font for `description`,
+// exactly as pango's own metrics give them (its font extents, scaled by the
+// pattern's matrix and kept in whole pango units). pango's metrics would also
+// lay out a sample sentence and the digits for the average widths, loading a
+// score of glyphs at every size asked: most of the font file a face touches.
+bool PrimaryExtents(PangoFontDescription* description, double* ascent, double* descent) {
     Engine& engine = TheEngine();
     PangoFont* font = pango_font_map_load_font(engine.map, engine.context, description);
     if (!font) return false;
+    hb_font_extents_t extents{};
+    hb_font_get_extents_for_direction(pango_font_get_hb_font(font), HB_DIRECTION_LTR, &extents);
+    double yy = 1;
+    FcMatrix* matrix = nullptr;
+    if (PANGO_IS_FC_FONT(font) &&
+        FcPatternGetMatrix(pango_fc_font_get_pattern(PANGO_FC_FONT(font)), FC_MATRIX, 0, &matrix) == FcResultMatch) {
+        yy = matrix->yy;
+    }
+    g_object_unref(font);
+    *ascent = static_cast<int>(extents.ascender * yy) / double(PANGO_SCALE);
+    *descent = static_cast<int>(-extents.descender * yy) / double(PANGO_SCALE);
+    return *ascent + *descent > 0;
+}
+
+// The average character width in pixels pango reports for `description`.
+double AverageWidth(PangoFontDescription* description) {
+    Engine& engine = TheEngine();
+    PangoFont* font = pango_font_map_load_font(engine.map, engine.context, description);
+    if (!font) return 0;
     PangoFontMetrics* metrics = pango_font_get_metrics(font, pango_context_get_language(engine.context));
-    *ascent = pango_font_metrics_get_ascent(metrics) / double(PANGO_SCALE);
-    *descent = pango_font_metrics_get_descent(metrics) / double(PANGO_SCALE);
-    *average = pango_font_metrics_get_approximate_char_width(metrics) / double(PANGO_SCALE);
+    const double average = pango_font_metrics_get_approximate_char_width(metrics) / double(PANGO_SCALE);
     pango_font_metrics_unref(metrics);
     g_object_unref(font);
-    return *ascent + *descent > 0;
+    return average;
 }
 
 }  // namespace
@@ -116,25 +161,23 @@ FontFace::FontFace(const LOGFONTW& logFont) {
     double em = -static_cast<double>(cell);
     double ascent = 0;
     double descent = 0;
-    double average = 0;
     if (cell > 0) {
         pango_font_description_set_absolute_size(description, kProbeSize * PANGO_SCALE);
-        em = PrimaryMetrics(description, &ascent, &descent, &average) ? cell * kProbeSize / (ascent + descent)
-                                                                      : cell * 0.875;
+        em = PrimaryExtents(description, &ascent, &descent) ? cell * kProbeSize / (ascent + descent) : cell * 0.875;
     }
     pango_font_description_set_absolute_size(description, em * PANGO_SCALE);
-    if (!PrimaryMetrics(description, &ascent, &descent, &average)) {
+    emPixels = em;
+    if (!PrimaryExtents(description, &ascent, &descent)) {
         ascent = em * 0.875;
         descent = em * 0.125;
-        average = em / 2;
+        widthsKnown = true;
+        SetWidths(em / 2);
     }
 
     metrics.tmAscent = std::lround(ascent);
     metrics.tmDescent = cell > 0 ? cell - metrics.tmAscent : std::lround(descent);
     metrics.tmHeight = metrics.tmAscent + metrics.tmDescent;
     metrics.tmInternalLeading = std::max<LONG>(0, metrics.tmHeight - std::lround(em));
-    metrics.tmAveCharWidth = std::max<LONG>(1, std::lround(average));
-    metrics.tmMaxCharWidth = std::max<LONG>(metrics.tmAveCharWidth, std::lround(em));
     metrics.tmWeight = weight;
     metrics.tmDigitizedAspectX = 96;
     metrics.tmDigitizedAspectY = 96;
@@ -144,6 +187,20 @@ FontFace::FontFace(const LOGFONTW& logFont) {
     metrics.tmBreakChar = 0x20;
     metrics.tmItalic = logFont.lfItalic;
     metrics.tmCharSet = logFont.lfCharSet;
+}
+
+void FontFace::SetWidths(double average) {
+    metrics.tmAveCharWidth = std::max<LONG>(1, std::lround(average));
+    metrics.tmMaxCharWidth = std::max<LONG>(metrics.tmAveCharWidth, std::lround(emPixels));
+}
+
+const TEXTMETRICW& FontFace::Metrics() {
+    // Only GetTextMetricsW hands out the widths, and few faces are ever asked.
+    if (!widthsKnown) {
+        widthsKnown = true;
+        SetWidths(AverageWidth(description));
+    }
+    return metrics;
 }
 
 FontFace::~FontFace() {

@@ -29,10 +29,19 @@ struct FontFace {
     // every paint. The layout stays owned by the face.
     PangoLayout* Layout(const std::wstring& text);
 
+    // The metrics GetTextMetricsW reports, widths included.
+    const TEXTMETRICW& Metrics();
+    LONG Ascent() const { return metrics.tmAscent; }
+    LONG Height() const { return metrics.tmHeight; }
+
     PangoFontDescription* description = nullptr;
-    TEXTMETRICW metrics{};
 
 private:
+    void SetWidths(double average);
+
+    TEXTMETRICW metrics{};  // the widths only once widthsKnown
+    double emPixels = 0;
+    bool widthsKnown = false;
     std::list<std::pair<std::wstring, PangoLayout*>> layouts;  // most recent first
 };
 

@@ -54,13 +54,13 @@ void DrawLine(DeviceContext* dc, int x, int y, const std::wstring& text, const R
     if (dc->backMode == OPAQUE) {
         // In 64 bits and held to the int range: a cell near its end must not overflow.
         const auto far = [](int64_t v) { return LONG(std::clamp<int64_t>(v, INT_MIN, INT_MAX)); };
-        FillSharp(dc, {x, y, far(int64_t(x) + WidthOf(face, text)), far(int64_t(y) + face.metrics.tmHeight)},
+        FillSharp(dc, {x, y, far(int64_t(x) + WidthOf(face, text)), far(int64_t(y) + face.Height())},
                   dc->backColour, clip);
     }
     cairo_t* cr = dc->BeginCairo(clip);
     // The baseline sits at the primary font's ascent below the cell's top.
     // In double: a cell near the end of the int range must not overflow.
-    const double top = static_cast<double>(y) + face.metrics.tmAscent - pango_layout_get_baseline(layout) / double(PANGO_SCALE);
+    const double top = static_cast<double>(y) + face.Ascent() - pango_layout_get_baseline(layout) / double(PANGO_SCALE);
     // Cairo leaves out a clip that it finds the glyphs' extents within, and
     // after the box pango draws for a character no font has, the next
     // glyphs' extents can come out short of their ink, which then lands past
@@ -68,7 +68,7 @@ void DrawLine(DeviceContext* dc, int x, int y, const std::wstring& text, const R
     // em to spare on each side), no ink can leave the clip.
     PangoRectangle ink, logical;
     pango_layout_get_pixel_extents(layout, &ink, &logical);
-    const double spare = face.metrics.tmHeight;
+    const double spare = face.Height();
     const double left = std::min(ink.x, logical.x) - spare, right = std::max(ink.x + ink.width, logical.x + logical.width) + spare;
     const double above = std::min(ink.y, logical.y) - spare, below = std::max(ink.y + ink.height, logical.y + logical.height) + spare;
     cairo_rectangle(cr, x + left, top + above, right - left, below - above);
@@ -141,7 +141,7 @@ std::vector<std::wstring> SplitLines(const std::wstring& text) {
 BOOL GetTextMetricsW(HDC handle, LPTEXTMETRICW metrics) {
     DeviceContext* dc = LookupDc(handle);
     if (!dc || !metrics) return FALSE;
-    *metrics = FaceOf(dc).metrics;
+    *metrics = FaceOf(dc).Metrics();
     return TRUE;
 }
 
@@ -150,7 +150,7 @@ BOOL GetTextExtentPoint32W(HDC handle, LPCWSTR text, int count, LPSIZE size) {
     if (!dc || !size || count < 0 || (!text && count > 0)) return FALSE;
     FontFace& face = FaceOf(dc);
     size->cx = count ? WidthOf(face, std::wstring(text, count)) : 0;
-    size->cy = face.metrics.tmHeight;
+    size->cy = face.Height();
     return TRUE;
 }
 
@@ -166,8 +166,7 @@ int DrawTextW(HDC handle, LPCWSTR text, int count, LPRECT rect, UINT format) {
     if (!dc || !rect || (!text && count != 0) || count < -1) return 0;
     std::wstring all = count == -1 ? std::wstring(text) : std::wstring(text, count);
     FontFace& face = FaceOf(dc);
-    const TEXTMETRICW& tm = face.metrics;
-    const LONG lineHeight = tm.tmHeight;
+    const LONG lineHeight = face.Height();
     const bool single = format & DT_SINGLELINE;
     const bool calculate = format & DT_CALCRECT;
     const bool clipped = !(format & (DT_NOCLIP | DT_CALCRECT));
@@ -204,7 +203,7 @@ int DrawTextW(HDC handle, LPCWSTR text, int count, LPRECT rect, UINT format) {
                 LONG from = x + WidthOf(face, line.substr(0, underline));
                 LONG to = x + WidthOf(face, line.substr(0, underline + 1));
                 // The mnemonic's underline: a one-pixel line in the text colour.
-                const LONG under = y + tm.tmAscent + 1;
+                const LONG under = y + face.Ascent() + 1;
                 FillSharp(dc, {from, under, to, under + 1}, dc->textColour, clipped ? &box : nullptr);
             }
         }

@@ -3,8 +3,8 @@
 #include "platform/kernel/WideText.h"
 #include "platform/kernel/kernel.h"
 
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 #include <vector>
 
@@ -22,6 +22,23 @@ std::string ReadExecutablePath() {
         if (static_cast<size_t>(n) < buffer.size()) return std::string(buffer.data(), n);
         buffer.resize(buffer.size() * 2);
     }
+}
+
+// The arguments the process was started with, each ended by a NUL. Plain
+// system calls: a file stream would link the C++ locale machinery into the
+// program and set all of it up on first use.
+std::string ReadOwnArguments() {
+    std::string raw;
+    const int fd = open("/proc/self/cmdline", O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return raw;
+    char chunk[4096];
+    for (;;) {
+        const ssize_t n = read(fd, chunk, sizeof chunk);
+        if (n > 0) raw.append(chunk, static_cast<size_t>(n));
+        else if (n == 0 || errno != EINTR) break;
+    }
+    close(fd);
+    return raw;
 }
 
 // Quotes one argument so that the Microsoft C runtime's parsing gives it
@@ -48,8 +65,7 @@ std::wstring QuoteArgument(const std::wstring& argument) {
 // The program's path (as the process was started from a launcher, the
 // full path) followed by the arguments, quoted as Windows would pass them.
 std::wstring BuildCommandLine() {
-    std::ifstream in("/proc/self/cmdline", std::ios::binary);
-    const std::string raw((std::istreambuf_iterator<char>(in)), {});
+    const std::string raw = ReadOwnArguments();
     std::wstring line = QuoteArgument(WideFromUtf8(OwnExecutablePath()));
     size_t start = raw.find('\0');
     while (start != std::string::npos && start + 1 < raw.size()) {
