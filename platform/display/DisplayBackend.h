@@ -31,7 +31,11 @@ struct DisplayBackend {
     virtual void RaiseNativeWindow(HWND window) = 0;                          // bring to the front and take input focus
 
     // Pixels.
-    virtual void Present(HWND window, cairo_surface_t* surface, const RECT& area) = 0;  // copy `area` (surface pixels) to the screen
+    // Shows `area` (surface pixels) of the window's surface on the screen.
+    // False when `surface` is the native window's own pixels and the display
+    // has thrown them away (after a resize it made): USER then asks for new
+    // ones and presents again.
+    virtual bool Present(HWND window, cairo_surface_t* surface, const RECT& area) = 0;
     // The native window's own pixels as a `width` x `height` surface, so that
     // Present shows what is drawn there without copying it; null when the
     // backend has none of that size. Asking again, or destroying the native

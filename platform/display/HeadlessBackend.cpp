@@ -43,7 +43,19 @@ void HeadlessBackend::SetNativeMaximized(HWND window, bool maximized) { windows[
 
 void HeadlessBackend::RaiseNativeWindow(HWND) {}
 
-void HeadlessBackend::Present(HWND window, cairo_surface_t*, const RECT&) { ++windows[window].presents; }
+bool HeadlessBackend::Present(HWND window, cairo_surface_t* surface, const RECT&)
+{
+    NativeWindow& native = windows[window];
+    ++native.presents;
+    return !native.pixelsThrownAway || cairo_image_surface_get_data(surface) !=
+                                           reinterpret_cast<unsigned char*>(native.pixels.data());
+}
+
+void HeadlessBackend::ThrowPixelsAway(HWND window)
+{
+    auto it = windows.find(window);
+    if (it != windows.end()) it->second.pixelsThrownAway = true;
+}
 
 cairo_surface_t* HeadlessBackend::NativeSurface(HWND window, int width, int height)
 {
@@ -51,6 +63,7 @@ cairo_surface_t* HeadlessBackend::NativeSurface(HWND window, int width, int heig
     if (it == windows.end() || width <= 0 || height <= 0) return nullptr;
     std::vector<uint32_t>& pixels = it->second.pixels;
     pixels = std::vector<uint32_t>(static_cast<size_t>(width) * static_cast<size_t>(height));
+    it->second.pixelsThrownAway = false;
     return cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(pixels.data()), CAIRO_FORMAT_RGB24,
                                                width, height, width * static_cast<int>(sizeof(uint32_t)));
 }

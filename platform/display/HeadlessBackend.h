@@ -29,6 +29,7 @@ public:
         bool maximized = false;
         unsigned presents = 0;
         std::vector<uint32_t> pixels;  // what NativeSurface handed out
+        bool pixelsThrownAway = false;  // Present refuses them, as SDL after a resize
     };
 
     bool CreateNativeWindow(HWND window, int width, int height) override;
@@ -40,7 +41,7 @@ public:
     void SetNativeMinimumSize(HWND window, int width, int height) override;
     void SetNativeMaximized(HWND window, bool maximized) override;
     void RaiseNativeWindow(HWND window) override;
-    void Present(HWND window, cairo_surface_t* surface, const RECT& area) override;
+    bool Present(HWND window, cairo_surface_t* surface, const RECT& area) override;
     cairo_surface_t* NativeSurface(HWND window, int width, int height) override;
     bool WaitEvents(DWORD timeoutMs) override;
     RECT ScreenRect() override;
@@ -50,6 +51,8 @@ public:
 
     // What the display was told, for tests. Null for an unknown window.
     const NativeWindow* Native(HWND window) const;
+    // Throws the window's own pixels away, as SDL does when it learns of a new size.
+    void ThrowPixelsAway(HWND window);
     const std::wstring& ClipboardText() const { return clipboard; }
 
     static HeadlessBackend& Instance();

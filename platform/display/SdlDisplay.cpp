@@ -180,10 +180,13 @@ cairo_surface_t* SdlDisplay::NativeSurface(HWND window, int width, int height)
     auto it = windows.find(window);
     if (it == windows.end()) return nullptr;
     Native& native = it->second;
-    // Made anew here when SDL has thrown the last one away (after a resize).
+    // SDL throws a window's pixels away when it learns of a new size, which
+    // a size set a moment ago may still be on its way to tell: let it learn
+    // first, so that these pixels last.
+    SDL_PumpEvents();
+    // Made anew here when SDL has thrown the last one away.
     SDL_Surface* screen = SDL_GetWindowSurface(native.sdl);
     native.pixels = nullptr;
-    native.stale = false;
     if (!screen || screen->w != width || screen->h != height || SDL_MUSTLOCK(screen) ||
         (screen->format->format != SDL_PIXELFORMAT_RGB888 && screen->format->format != SDL_PIXELFORMAT_ARGB8888)) {
         return nullptr;
@@ -198,27 +201,28 @@ cairo_surface_t* SdlDisplay::NativeSurface(HWND window, int width, int height)
     return surface;
 }
 
-void SdlDisplay::Present(HWND window, cairo_surface_t* surface, const RECT& area)
+bool SdlDisplay::Present(HWND window, cairo_surface_t* surface, const RECT& area)
 {
     auto it = windows.find(window);
-    if (it == windows.end() || !surface) return;
+    if (it == windows.end() || !surface) return true;
     SDL_Window* sdl = it->second.sdl;
     cairo_format_t format = cairo_image_surface_get_format(surface);
-    if (format != CAIRO_FORMAT_RGB24 && format != CAIRO_FORMAT_ARGB32) return;
+    if (format != CAIRO_FORMAT_RGB24 && format != CAIRO_FORMAT_ARGB32) return true;
+    SDL_Rect rect{static_cast<int>(area.left), static_cast<int>(area.top), static_cast<int>(area.right - area.left),
+                  static_cast<int>(area.bottom - area.top)};
     if (it->second.pixels) {
-        // Drawn straight into the window's own pixels: only the update is left.
-        // Pixels SDL has thrown away are shown after USER asked for new ones.
-        if (cairo_image_surface_get_data(surface) != it->second.pixels || it->second.stale) return;
-        SDL_Rect rect{static_cast<int>(area.left), static_cast<int>(area.top), static_cast<int>(area.right - area.left),
-                      static_cast<int>(area.bottom - area.top)};
+        // Drawn straight into the window's own pixels: only the update is
+        // left. SDL refuses it when it has thrown those pixels away, which
+        // it does whenever the window changes size.
+        if (cairo_image_surface_get_data(surface) != it->second.pixels) return true;
         SDL_Rect bounds{0, 0, cairo_image_surface_get_width(surface), cairo_image_surface_get_height(surface)};
         SDL_Rect dirty;
-        if (SDL_IntersectRect(&rect, &bounds, &dirty)) SDL_UpdateWindowSurfaceRects(sdl, &dirty, 1);
-        return;
+        if (!SDL_IntersectRect(&rect, &bounds, &dirty)) return true;
+        return SDL_UpdateWindowSurfaceRects(sdl, &dirty, 1) == 0;
     }
     // The window surface changes with the window's size: ask for it each time.
     SDL_Surface* screen = SDL_GetWindowSurface(sdl);
-    if (!screen) return;
+    if (!screen) return true;
     cairo_surface_flush(surface);
     int width = cairo_image_surface_get_width(surface);
     int height = cairo_image_surface_get_height(surface);
@@ -226,10 +230,8 @@ void SdlDisplay::Present(HWND window, cairo_surface_t* surface, const RECT& area
                                                              cairo_image_surface_get_stride(surface),
                                                              format == CAIRO_FORMAT_RGB24 ? SDL_PIXELFORMAT_RGB888
                                                                                           : SDL_PIXELFORMAT_ARGB8888);
-    if (!source) return;
+    if (!source) return true;
     SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
-    SDL_Rect rect{static_cast<int>(area.left), static_cast<int>(area.top), static_cast<int>(area.right - area.left),
-                  static_cast<int>(area.bottom - area.top)};
     SDL_Rect bounds{0, 0, std::min(width, screen->w), std::min(height, screen->h)};
     SDL_Rect dirty;
     if (SDL_IntersectRect(&rect, &bounds, &dirty)) {
@@ -238,6 +240,7 @@ void SdlDisplay::Present(HWND window, cairo_surface_t* surface, const RECT& area
         SDL_UpdateWindowSurfaceRects(sdl, &dirty, 1);
     }
     SDL_FreeSurface(source);
+    return true;
 }
 
 bool SdlDisplay::WaitEvents(DWORD timeoutMs)
@@ -303,13 +306,11 @@ void SdlDisplay::DispatchWindowEvent(HWND w, const SDL_WindowEvent& e)
     switch (e.event) {
     case SDL_WINDOWEVENT_CLOSE: input::CloseRequested(w); break;
     case SDL_WINDOWEVENT_SIZE_CHANGED: {
-        // SDL has thrown the window's pixels away. A resize USER takes asks
-        // for new ones; otherwise (the same logical size) ask here.
-        auto it = windows.find(w);
-        if (it != windows.end()) it->second.stale = true;
         input::Resized(w, Logical(e.data1), Logical(e.data2));
-        it = windows.find(w);
-        if (it != windows.end() && it->second.stale) input::PixelsRemade(w);
+        // USER draws on pixels of its own while the window's did not fit;
+        // now they may.
+        auto it = windows.find(w);
+        if (it != windows.end() && !it->second.pixels) input::PixelsRemade(w);
         break;
     }
     case SDL_WINDOWEVENT_MOVED: input::Moved(w, Logical(e.data1), Logical(e.data2)); break;

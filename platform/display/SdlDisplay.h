@@ -43,7 +43,7 @@ public:
     void SetNativeMinimumSize(HWND window, int width, int height) override;
     void SetNativeMaximized(HWND window, bool maximized) override;
     void RaiseNativeWindow(HWND window) override;
-    void Present(HWND window, cairo_surface_t* surface, const RECT& area) override;
+    bool Present(HWND window, cairo_surface_t* surface, const RECT& area) override;
     cairo_surface_t* NativeSurface(HWND window, int width, int height) override;
     bool WaitEvents(DWORD timeoutMs) override;
     RECT ScreenRect() override;
@@ -56,7 +56,6 @@ private:
         SDL_Window* sdl = nullptr;
         bool hasBigIcon = false;
         void* pixels = nullptr;  // the window surface's pixels USER draws on, if it does
-        bool stale = false;      // SDL has thrown `pixels` away; USER has not yet asked anew
     };
 
     SDL_Window* SdlWindow(HWND window) const;

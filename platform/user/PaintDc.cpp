@@ -23,10 +23,11 @@ std::set<HDC>& windowDcs()
 HDC MakeDc(Window& w, const RECT& clientArea)
 {
     Window* top = TopLevelOf(&w);
-    if (!top->surface) return nullptr;
+    cairo_surface_t* surface = SurfaceFor(*top);
+    if (!surface) return nullptr;
     POINT origin = SurfaceOrigin(w);
     RECT clip = Intersect(Offset(clientArea, origin.x, origin.y), VisibleSurfaceRect(w));
-    HDC dc = platform::CreateSurfaceDc(top->surface, origin, clip, platform::DisplayScale());
+    HDC dc = platform::CreateSurfaceDc(surface, origin, clip, platform::DisplayScale());
     if (!dc) return nullptr;
     windowDcs().insert(dc);
     MarkDirty(*top, clip);

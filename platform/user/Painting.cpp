@@ -130,13 +130,27 @@ HWND NextWindowToPaint(HWND filter)
     return nullptr;
 }
 
-void CreateSurface(Window& top) { GiveSurface(top, nullptr); }
+cairo_surface_t* SurfaceFor(Window& top)
+{
+    if (top.surface) return top.surface;
+    // What is drawn on a window never shown cannot be seen, and showing it
+    // paints it in full; until then its DCs (asked for to make compatible
+    // ones, mostly) draw on nothing, and the surface is made once, at the
+    // size the window is shown at.
+    if (!(top.style & WS_VISIBLE)) {
+        static cairo_surface_t* nowhere = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+        return nowhere;
+    }
+    GiveSurface(top, nullptr);
+    return top.surface;
+}
 
 void RenewSurface(Window& top)
 {
-    cairo_surface_t* before = top.surface ? cairo_surface_reference(top.surface) : nullptr;
+    if (!top.surface) return;
+    cairo_surface_t* before = cairo_surface_reference(top.surface);
     // Native pixels do not outlive the request for new ones: keep a copy.
-    if (before && top.nativeSurface) {
+    if (top.nativeSurface) {
         cairo_surface_t* copy = CopyOf(before);
         cairo_surface_destroy(before);
         before = copy;
@@ -144,7 +158,7 @@ void RenewSurface(Window& top)
     LetGoOfSurface(top);
     top.dirty = Intersect(top.dirty, ClientRectOf(top));
     GiveSurface(top, before);
-    if (before) cairo_surface_destroy(before);
+    cairo_surface_destroy(before);
 }
 
 void DestroySurface(Window& top) { LetGoOfSurface(top); }
@@ -160,7 +174,11 @@ RECT VisibleSurfaceRect(const Window& w)
     return visible;
 }
 
-void MarkDirty(Window& top, const RECT& area) { top.dirty = Union(top.dirty, Intersect(area, ClientRectOf(top))); }
+void MarkDirty(Window& top, const RECT& area)
+{
+    if (!top.surface) return;  // drawn on nothing (never shown)
+    top.dirty = Union(top.dirty, Intersect(area, ClientRectOf(top)));
+}
 
 void PresentDirtyAreas()
 {
@@ -172,10 +190,16 @@ void PresentDirtyAreas()
         RECT area{platform::ToDevice(dirty.left, scale), platform::ToDevice(dirty.top, scale),
                   platform::ToDevice(dirty.right, scale), platform::ToDevice(dirty.bottom, scale)};
         top->dirty = RECT{};
-        if (top->hasNative && (top->style & WS_VISIBLE)) {
-            cairo_surface_flush(top->surface);
-            platform::Display().Present(hwnd, top->surface, area);
-        }
+        if (!top->hasNative || !(top->style & WS_VISIBLE)) continue;
+        cairo_surface_flush(top->surface);
+        if (platform::Display().Present(hwnd, top->surface, area)) continue;
+        // The display threw its pixels away: draw on new ones, all of it shown.
+        RenewSurface(*top);
+        const RECT all = ClientRectOf(*top);
+        cairo_surface_flush(top->surface);
+        platform::Display().Present(hwnd, top->surface,
+                                    RECT{0, 0, platform::ToDevice(all.right, scale), platform::ToDevice(all.bottom, scale)});
+        top->dirty = RECT{};
     }
 }
 

@@ -11,10 +11,11 @@ void Invalidate(Window& w, const RECT& area, bool erase);
 // The first window, parents before children, that is shown and needs painting.
 HWND NextWindowToPaint(HWND filter);
 
-// The top-level surface: made with the window, made again (keeping what
-// fits) when it is resized or its native window's pixels change, released
-// with it.
-void CreateSurface(Window& top);
+// The top-level surface: made when the window is first drawn on (so a
+// window sized or maximised before it is shown makes it once, at its final
+// size), made again (keeping what fits) when it is resized or its native
+// window's pixels change, released with it.
+cairo_surface_t* SurfaceFor(Window& top);
 void RenewSurface(Window& top);
 void DestroySurface(Window& top);
 // Window DCs drawing on `surface` draw nothing from now on: its pixels go.

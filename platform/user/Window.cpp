@@ -133,8 +133,6 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     if (!child) {
         w->hasNative = platform::Display().CreateNativeWindow(hwnd, Width(*w), Height(*w));
         if (w->hasNative) platform::Display().MoveNativeWindow(hwnd, w->rect.left, w->rect.top, Width(*w), Height(*w));
-        // After the native window, so that it draws on that window's own pixels.
-        CreateSurface(*w);
     }
 
     if (!Send(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs)) || !Find(hwnd)) {

@@ -77,6 +77,47 @@ TEST_F(HeadlessDisplay, ResizeMakesTheNativePixelsAnewKeepingWhatFits)
     DestroyWindow(hwnd);
 }
 
+// A window's pixels are made when it is first shown, at the size it is shown
+// at; what is drawn before that goes nowhere, and showing paints it in full.
+TEST_F(HeadlessDisplay, PixelsAreMadeWhenTheWindowIsShown)
+{
+    HWND hwnd = testwin::CreateTopLevel(0, 0, 300, 200, 0, WS_OVERLAPPEDWINDOW);
+    HDC dc = GetDC(hwnd);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    const RECT square{10, 10, 50, 50};
+    EXPECT_TRUE(FillRect(dc, &square, red));
+    ReleaseDC(hwnd, dc);
+    MoveWindow(hwnd, 0, 0, 400, 300, FALSE);
+    EXPECT_TRUE(Native(hwnd)->pixels.empty());
+    ShowWindow(hwnd, SW_SHOWNORMAL);
+    kytest::PumpUntilIdle();
+    EXPECT_EQ(Native(hwnd)->pixels.size(), 400u * 300u);
+    EXPECT_EQ(kytest::ReadPixel(hwnd, 20, 20), RGB(255, 255, 255));
+    DeleteObject(red);
+    DestroyWindow(hwnd);
+}
+
+// Pixels the display has thrown away are refused at the present: the window
+// then draws on new ones, keeping its picture, and shows them.
+TEST_F(HeadlessDisplay, PixelsThrownAwayAreMadeAnewAtThePresent)
+{
+    HWND hwnd = testwin::CreateTopLevel(0, 0, 300, 200, 0, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    kytest::PumpUntilIdle();
+    HDC dc = GetDC(hwnd);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    const RECT square{10, 10, 50, 50};
+    FillRect(dc, &square, red);
+    ReleaseDC(hwnd, dc);
+    platform::HeadlessBackend::Instance().ThrowPixelsAway(hwnd);
+    const unsigned presents = Native(hwnd)->presents;
+    kytest::PumpUntilIdle();
+    EXPECT_FALSE(Native(hwnd)->pixelsThrownAway);
+    EXPECT_EQ(Native(hwnd)->presents, presents + 2);
+    EXPECT_EQ(kytest::ReadPixel(hwnd, 20, 20), RGB(255, 0, 0));
+    DeleteObject(red);
+    DestroyWindow(hwnd);
+}
+
 // A window manager's resize becomes WM_SIZE, held to the minimum (pressed on
 // the native window too when overruled); its close request closes.
 TEST_F(HeadlessDisplay, WindowManagerResizeIsHeldToTheMinimumAndCloseCloses)
