@@ -18,7 +18,10 @@ namespace platform::gdi {
 namespace {
 
 // Out of the box fontconfig knows none of the Chinese Windows face names;
-// these rules put a Song (Ming) or a Kai face in front of them.
+// these rules put a Song (Ming) or a Kai face in front of them. The Kai face,
+// only ever a large title, goes unhinted: it has no hints of its own, and
+// FreeType's automatic hinter would read dozens of its reference glyphs
+// (2.5 MB of the font file) to look the same at that size.
 const char kFontRules[] = R"(<?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "fonts.dtd">
 <fontconfig>
@@ -45,6 +48,10 @@ const char kFontRules[] = R"(<?xml version="1.0"?>
   <match target="pattern">
     <test name="family" qual="any" compare="eq"><string>KaiTi</string></test>
     <edit name="family" mode="prepend" binding="strong"><string>AR PL UKai CN</string></edit>
+  </match>
+  <match target="font">
+    <test name="family"><string>AR PL UKai CN</string></test>
+    <edit name="hinting" mode="assign"><bool>false</bool></edit>
   </match>
 </fontconfig>
 )";
