@@ -16,6 +16,18 @@ const platform::HeadlessBackend::NativeWindow* Native(HWND hwnd)
     return platform::HeadlessBackend::Instance().Native(hwnd);
 }
 
+// Fills (10, 10)-(50, 50) of the window red through a DC of its own.
+bool PaintRedSquare(HWND hwnd)
+{
+    HDC dc = GetDC(hwnd);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    const RECT square{10, 10, 50, 50};
+    const bool filled = FillRect(dc, &square, red) != FALSE;
+    ReleaseDC(hwnd, dc);
+    DeleteObject(red);
+    return filled;
+}
+
 class HeadlessDisplay : public ::testing::Test {
 protected:
     void SetUp() override
@@ -82,18 +94,13 @@ TEST_F(HeadlessDisplay, ResizeMakesTheNativePixelsAnewKeepingWhatFits)
 TEST_F(HeadlessDisplay, PixelsAreMadeWhenTheWindowIsShown)
 {
     HWND hwnd = testwin::CreateTopLevel(0, 0, 300, 200, 0, WS_OVERLAPPEDWINDOW);
-    HDC dc = GetDC(hwnd);
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    const RECT square{10, 10, 50, 50};
-    EXPECT_TRUE(FillRect(dc, &square, red));
-    ReleaseDC(hwnd, dc);
+    EXPECT_TRUE(PaintRedSquare(hwnd));
     MoveWindow(hwnd, 0, 0, 400, 300, FALSE);
     EXPECT_TRUE(Native(hwnd)->pixels.empty());
     ShowWindow(hwnd, SW_SHOWNORMAL);
     kytest::PumpUntilIdle();
     EXPECT_EQ(Native(hwnd)->pixels.size(), 400u * 300u);
     EXPECT_EQ(kytest::ReadPixel(hwnd, 20, 20), RGB(255, 255, 255));
-    DeleteObject(red);
     DestroyWindow(hwnd);
 }
 
@@ -103,18 +110,13 @@ TEST_F(HeadlessDisplay, PixelsThrownAwayAreMadeAnewAtThePresent)
 {
     HWND hwnd = testwin::CreateTopLevel(0, 0, 300, 200, 0, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     kytest::PumpUntilIdle();
-    HDC dc = GetDC(hwnd);
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    const RECT square{10, 10, 50, 50};
-    FillRect(dc, &square, red);
-    ReleaseDC(hwnd, dc);
+    PaintRedSquare(hwnd);
     platform::HeadlessBackend::Instance().ThrowPixelsAway(hwnd);
     const unsigned presents = Native(hwnd)->presents;
     kytest::PumpUntilIdle();
     EXPECT_FALSE(Native(hwnd)->pixelsThrownAway);
     EXPECT_EQ(Native(hwnd)->presents, presents + 2);
     EXPECT_EQ(kytest::ReadPixel(hwnd, 20, 20), RGB(255, 0, 0));
-    DeleteObject(red);
     DestroyWindow(hwnd);
 }
 
