@@ -56,8 +56,14 @@ private:
         SDL_Window* sdl = nullptr;
         bool hasBigIcon = false;
         void* pixels = nullptr;  // the window surface's pixels USER draws on, if it does
+        bool shown = false;
+        SDL_Rect place{0, 0, 1, 1};  // where USER last put it, in device pixels
+        bool placed = true;          // SDL has been told of `place`
+        SDL_Point minimum{0, 0};
     };
 
+    // Tells SDL where the window is now, if it does not know yet.
+    void Place(Native& native);
     SDL_Window* SdlWindow(HWND window) const;
     HWND WindowFor(Uint32 sdlId) const;
     void Dispatch(const SDL_Event& event);

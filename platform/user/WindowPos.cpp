@@ -136,12 +136,15 @@ BOOL ShowWindow(HWND hwnd, int command)
         w->style |= WS_VISIBLE;
         if (!w->parent) QueryMinMax(*w);
         if (!Find(hwnd)) return FALSE;
-        if (w->hasNative) platform::Display().ShowNativeWindow(hwnd, true);
         Invalidate(*w, ClientRectOf(*w), true);
     }
     if (command == SW_SHOWMAXIMIZED) Maximize(hwnd);
     else if (command == SW_RESTORE || command == SW_SHOWNORMAL) Restore(hwnd);
     if (!Find(hwnd)) return wasVisible;
+    // The native window appears at its final place and size: one shown
+    // maximised is never mapped at its normal size first, which would cost
+    // the window system a resize and flash the smaller window.
+    if (!wasVisible && w->hasNative && (w->style & WS_VISIBLE)) platform::Display().ShowNativeWindow(hwnd, true);
     if (w->needSize) {
         w->needSize = false;
         Send(hwnd, WM_SIZE, w->maximized ? SIZE_MAXIMIZED : SIZE_RESTORED, MAKELPARAM(Width(*w), Height(*w)));
