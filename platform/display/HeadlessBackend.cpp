@@ -23,7 +23,12 @@ bool HeadlessBackend::CreateNativeWindow(HWND window, int width, int height)
 
 void HeadlessBackend::DestroyNativeWindow(HWND window) { windows.erase(window); }
 
-void HeadlessBackend::ShowNativeWindow(HWND window, bool visible) { windows[window].visible = visible; }
+void HeadlessBackend::ShowNativeWindow(HWND window, bool visible)
+{
+    NativeWindow& native = windows[window];
+    native.visible = visible;
+    if (visible) native.shownAt = native.rect;
+}
 
 void HeadlessBackend::MoveNativeWindow(HWND window, int x, int y, int width, int height)
 {

@@ -22,6 +22,7 @@ public:
     struct NativeWindow {
         bool visible = false;
         RECT rect = {};
+        RECT shownAt = {};  // `rect` when last shown
         std::wstring title;
         HICON bigIcon = nullptr;
         HICON smallIcon = nullptr;

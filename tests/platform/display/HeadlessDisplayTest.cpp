@@ -64,6 +64,20 @@ TEST_F(HeadlessDisplay, NativeWindowFollowsTitleShowMoveAndMinimumSize)
     EXPECT_EQ(Native(hwnd), nullptr);
 }
 
+// A hidden window shown maximised appears at its maximised size: mapping it
+// at its normal size first would flash it and cost the window system a resize.
+TEST_F(HeadlessDisplay, WindowShownMaximisedAppearsMaximised)
+{
+    HWND hwnd = testwin::CreateTopLevel(10, 20, 300, 200, 0, WS_OVERLAPPEDWINDOW);
+    ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+    ASSERT_TRUE(Native(hwnd)->visible);
+    const RECT shown = Native(hwnd)->shownAt, now = Native(hwnd)->rect;
+    EXPECT_EQ(shown.right - shown.left, now.right - now.left);
+    EXPECT_EQ(shown.bottom - shown.top, now.bottom - now.top);
+    EXPECT_GT(now.right - now.left, 300);
+    DestroyWindow(hwnd);
+}
+
 // Top-level windows draw on the display's own pixels, which a resize makes
 // anew (the headless display frees the old ones, as SDL does): what was drawn
 // stays where it fits, the rest is white, and a DC held across the resize no
