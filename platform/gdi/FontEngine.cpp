@@ -18,10 +18,12 @@ namespace platform::gdi {
 namespace {
 
 // Out of the box fontconfig knows none of the Chinese Windows face names;
-// these rules put a Song (Ming) or a Kai face in front of them. The Kai face,
-// only ever a large title, goes unhinted: it has no hints of its own, and
-// FreeType's automatic hinter would read dozens of its reference glyphs
-// (2.5 MB of the font file) to look the same at that size.
+// these rules put a Song (Ming) or a Kai face in front of them. Text of 17
+// pixels and more goes unhinted: these faces carry no hints of their own,
+// and FreeType's automatic hinter, which looks much the same at that size,
+// reads dozens of reference glyphs (megabytes of the font file) to set
+// itself up. Smaller text stays hinted, which is what selects the Song
+// face's hand-drawn bitmaps (11 to 16 pixels), as on Windows.
 const char kFontRules[] = R"(<?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "fonts.dtd">
 <fontconfig>
@@ -50,7 +52,7 @@ const char kFontRules[] = R"(<?xml version="1.0"?>
     <edit name="family" mode="prepend" binding="strong"><string>AR PL UKai CN</string></edit>
   </match>
   <match target="font">
-    <test name="family"><string>AR PL UKai CN</string></test>
+    <test name="pixelsize" compare="more_eq"><double>17</double></test>
     <edit name="hinting" mode="assign"><bool>false</bool></edit>
   </match>
 </fontconfig>
@@ -99,8 +101,11 @@ Engine& TheEngine() {
         FcConfigDestroy(config);
         e->context = pango_font_map_create_context(e->map);
         cairo_font_options_t* options = cairo_font_options_create();
-        // With metric hinting on a cell of N pixels comes out N + 1.
-        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+        // Glyphs are measured at the size they are drawn at. Unhinted metrics
+        // would make cairo load every glyph a second time, at the em size
+        // (1,024 pixels), with FreeType's automatic hinter running there too.
+        // Cells do not depend on it: they come from the font extents.
+        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
         pango_cairo_context_set_font_options(e->context, options);
         cairo_font_options_destroy(options);
         pango_context_set_language(e->context, pango_language_from_string("zh-cn"));

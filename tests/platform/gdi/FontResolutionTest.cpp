@@ -16,12 +16,13 @@ namespace {
 struct Resolved {
     std::string family;
     bool emboldened = false;
+    bool hinted = true;
     LONG averageWidth = 0;
 };
 
-Resolved Resolve(const wchar_t* face, LONG weight)
+Resolved Resolve(const wchar_t* face, LONG weight, LONG height = 18)
 {
-    LOGFONTW logFont{18, 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, {}};
+    LOGFONTW logFont{height, 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, {}};
     wcsncpy(logFont.lfFaceName, face, LF_FACESIZE - 1);
     platform::gdi::FontFace fontFace(logFont);
     Resolved resolved;
@@ -34,6 +35,8 @@ Resolved Resolve(const wchar_t* face, LONG weight)
         resolved.family = reinterpret_cast<const char*>(family);
     FcBool embolden = FcFalse;
     resolved.emboldened = FcPatternGetBool(pattern, FC_EMBOLDEN, 0, &embolden) == FcResultMatch && embolden;
+    FcBool hinting = FcTrue;
+    resolved.hinted = FcPatternGetBool(pattern, FC_HINTING, 0, &hinting) != FcResultMatch || hinting;
     g_object_unref(font);
     return resolved;
 }
@@ -63,6 +66,15 @@ TEST(FontResolution, WindowsFacesReachTheirFontsUnderTheSystemRules)
             EXPECT_EQ(resolved.averageWidth, 18 / 2) << c.face << " " << c.weight;
         }
     }
+}
+
+// Small text keeps its hinting (and with it the Song face's bitmaps, up to
+// 16 pixels); from 17 pixels on text is drawn unhinted.
+TEST(FontResolution, TextFrom17PixelsOnIsUnhinted)
+{
+    EXPECT_TRUE(Resolve(L"新宋体", FW_NORMAL, -16).hinted);
+    EXPECT_FALSE(Resolve(L"宋体", FW_NORMAL, -17).hinted);
+    EXPECT_FALSE(Resolve(L"楷体", FW_BOLD, 30).hinted);
 }
 
 }  // namespace

@@ -57,13 +57,15 @@ TEST_F(Text, PositiveHeightIsTheCellHeight)
     }
 }
 
+// Glyphs advance by whole pixels: a text's extent is the sum of its characters'.
 TEST_F(Text, MappedFacesMeasureLikeFullWidthIdeographs)
 {
     for (const wchar_t* face : {L"宋体", L"楷体"}) {
         Use(18, FW_NORMAL, face);
         const SIZE one = Extent(L"焦");
         EXPECT_GT(one.cx, 10) << face;
-        EXPECT_NEAR(Extent(L"焦距厘米").cx, 4 * one.cx, 2) << face;
+        EXPECT_EQ(Extent(L"焦距厘米").cx, 4 * one.cx) << face;
+        EXPECT_EQ(Extent(L"0000").cx, 4 * Extent(L"0").cx) << face;
     }
 }
 
