@@ -292,6 +292,7 @@ bool SdlDisplay::Present(HWND window, cairo_surface_t* surface, const RECT& area
 
 bool SdlDisplay::WaitEvents(DWORD timeoutMs)
 {
+    workAreaKnown = false;
     SDL_Event event;
     bool got;
     if (timeoutMs == 0) got = SDL_PollEvent(&event);
@@ -408,9 +409,15 @@ RECT SdlDisplay::ScreenRect()
 
 RECT SdlDisplay::WorkArea()
 {
-    SDL_Rect r{0, 0, 0, 0};
-    if (SDL_GetDisplayUsableBounds(0, &r) != 0) return ScreenRect();
-    return ToRect(r);
+    // Asked for at every sizing of a top-level window, and each ask is a
+    // round trip to the X server: asked once between waits for events, as
+    // a change to the panels can only be learned of by waiting.
+    if (!workAreaKnown) {
+        SDL_Rect r{0, 0, 0, 0};
+        workArea = SDL_GetDisplayUsableBounds(0, &r) == 0 ? ToRect(r) : ScreenRect();
+        workAreaKnown = true;
+    }
+    return workArea;
 }
 
 bool SdlDisplay::SetClipboardText(const wchar_t* text)

@@ -77,6 +77,8 @@ private:
     std::map<HWND, Native> windows;
     std::map<Uint32, HWND> byId;
     std::set<UINT> heldKeys;    // keys reported down, released when focus goes
+    RECT workArea{};
+    bool workAreaKnown = false;
 };
 
 }  // namespace platform
