@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/display/ComposeTable.h"
 #include "platform/display/DisplayScale.h"
 #include "platform/display/SdlDisplay.h"
 #include "platform/kernel/WideText.h"
@@ -81,7 +82,11 @@ int main(int argc, char** argv)
     const double requested = RequestedScale(argc, argv);
     platform::SdlDisplay display(NoDisplay);
     std::string reason;
-    if (!display.Open(&reason)) NoDisplay(reason.c_str());
+    {
+        // The focal length box takes a number: no compose sequences needed.
+        platform::WithoutComposeTable withoutCompose;
+        if (!display.Open(&reason)) NoDisplay(reason.c_str());
+    }
     platform::SetDisplayScale(requested > 0 ? requested : platform::DesktopScale());
     platform::SetDisplayBackend(&display);
     int result = wWinMain(GetModuleHandleW(nullptr), nullptr, ArgumentsOf(GetCommandLineW()), SW_SHOWDEFAULT);
