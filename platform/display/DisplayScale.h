@@ -15,6 +15,10 @@ void SetDisplayScale(double scale);
 // The allowed value nearest to `wanted` (1 for anything not a positive number).
 double NearestDisplayScale(double wanted);
 
+// Xft.dpi in X resources text (the root window's RESOURCE_MANAGER), as
+// Xlib's resource manager matches it; 0 when it says none.
+double XftDpiIn(const char* resources);
+
 // The desktop's setting, rounded to an allowed value: GDK_SCALE, else the X
 // resource Xft.dpi / 96; 1 without either.
 double DesktopScale();

@@ -41,6 +41,11 @@ TEST(DisplayScale, DesktopValuesRoundToTheNearestStep) {
         EXPECT_EQ(platform::DesktopScale(), d.expected) << d.gdkScale;
     }
     unsetenv("GDK_SCALE");
+
+    const struct { const char* resources; double dpi; } xft[] = {
+        {"Xft.dpi:\t144\nXft.hinting:\t1\n", 144}, {"*dpi: 120\n", 120}, {"Xft.antialias: 1\n", 0},
+        {"Xft.dpi: many\n", 0}, {"", 0}, {nullptr, 0}};
+    for (const auto& x : xft) EXPECT_EQ(platform::XftDpiIn(x.resources), x.dpi) << (x.resources ? x.resources : "null");
 }
 
 // Logical pixels tile the device ones, and a device position (the pointer)
