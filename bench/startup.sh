@@ -17,7 +17,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 runs=${KY_RUNS:-7}
 work=$(mktemp -d /tmp/ky-bench.XXXXXX)
 trap 'rm -rf "$work"' EXIT
-c++ -O2 -std=c++20 -o "$work/first-frame" "$here/FirstFrame.cpp" -lX11 -lXext
+c++ -O2 -std=c++20 -o "$work/first-frame" "$here/FirstFrame.cpp" -lX11 -lXext -lXdamage
 
 anchor_source=$here/../../shared/bench/anchor.c
 anchor=()

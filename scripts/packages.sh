@@ -20,6 +20,8 @@ KY_TEST_PACKAGES+=(python3)
 # The desktop clipboard checks paste with xclip; the .deb checks validate
 # its menu entry and metainfo and run lintian on it.
 KY_TEST_PACKAGES+=(xclip desktop-file-utils appstream lintian)
+# bench/startup.sh watches the screen for the first frame through DAMAGE.
+KY_TEST_PACKAGES+=(libxdamage-dev)
 
 # ky_install_missing <package>...: silent when everything is present.
 ky_install_missing() {
