@@ -1,8 +1,8 @@
 // Keeps the compose table out of start-up. Xlib's own input method reads the
 // locale's compose rules when it opens, inside SDL_Init: some 6,000 lines for
-// a UTF-8 locale, the largest single cost of SDL's start. Compose sequences
-// (dead keys, the Multi key) type nothing a box for a number accepts, and
-// such boxes are all the program has.
+// a UTF-8 locale, the largest single cost of SDL's start. A program whose
+// text boxes take only numbers has no use for them: compose sequences (dead
+// keys, the Multi key) type nothing such a box accepts.
 #pragma once
 
 namespace platform {
