@@ -9,6 +9,7 @@
 #include "platform/display/ComposeTable.h"
 #include "platform/display/DisplayScale.h"
 #include "platform/display/SdlDisplay.h"
+#include "platform/gdi/FontEngine.h"
 #include "platform/kernel/WideText.h"
 #include "platform/win32.h"
 
@@ -87,6 +88,8 @@ int main(int argc, char** argv)
         platform::WithoutComposeTable withoutCompose;
         if (!display.Open(&reason)) NoDisplay(reason.c_str());
     }
+    // Read while the program decodes its pictures and makes its windows.
+    platform::gdi::LoadFontConfigurationAhead();
     platform::SetDisplayScale(requested > 0 ? requested : platform::DesktopScale());
     platform::SetDisplayBackend(&display);
     int result = wWinMain(GetModuleHandleW(nullptr), nullptr, ArgumentsOf(GetCommandLineW()), SW_SHOWDEFAULT);

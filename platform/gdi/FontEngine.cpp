@@ -13,6 +13,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cwchar>
+#include <system_error>
+#include <thread>
+#include <utility>
 
 namespace platform::gdi {
 namespace {
@@ -90,11 +93,40 @@ FcConfig* LoadSystemConfig() {
     return FcInitLoadConfigAndFonts();
 }
 
+// The system's configuration with the program's rules on top.
+FcConfig* LoadConfig() {
+    FcConfig* config = LoadSystemConfig();
+    if (config) FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kFontRules), FcTrue);
+    return config;
+}
+
+// The configuration loading on a thread of its own, when it was started
+// ahead. Nothing else touches fontconfig until the first text takes the
+// result; a program that ends before that waits for the thread at exit.
+struct AheadLoader {
+    std::thread thread;
+    FcConfig* config = nullptr;
+
+    ~AheadLoader() {
+        if (thread.joinable()) thread.join();
+        if (config) FcConfigDestroy(config);
+    }
+    FcConfig* Take() {
+        if (thread.joinable()) thread.join();
+        return std::exchange(config, nullptr);
+    }
+};
+
+AheadLoader& Ahead() {
+    static AheadLoader loader;
+    return loader;
+}
+
 Engine& TheEngine() {
     static Engine* engine = [] {
         auto* e = new Engine;  // lives as long as the process: fonts may be used at exit
-        FcConfig* config = LoadSystemConfig();
-        FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kFontRules), FcTrue);
+        FcConfig* config = Ahead().Take();
+        if (!config) config = LoadConfig();
         FcConfigSetCurrent(config);
         e->map = pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT);
         pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(e->map), config);
@@ -152,6 +184,16 @@ double AverageWidth(PangoFontDescription* description) {
 }  // namespace
 
 PangoContext* TextContext() { return TheEngine().context; }
+
+void LoadFontConfigurationAhead() {
+    AheadLoader& loader = Ahead();
+    if (loader.thread.joinable() || loader.config) return;
+    try {
+        loader.thread = std::thread([&loader] { loader.config = LoadConfig(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: the first text loads it, as without this call.
+    }
+}
 
 FontFace::FontFace(const LOGFONTW& logFont) {
     size_t faceLength = 0;

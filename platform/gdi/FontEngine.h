@@ -47,4 +47,10 @@ private:
 
 PangoContext* TextContext();
 
+// Starts reading the font configuration (some fifty files) on a thread of its
+// own, for the first text to find ready. Call it once, before any text and
+// after the display is open: SDL switches the locale while it opens, and
+// fontconfig's reading of numbers depends on the locale.
+void LoadFontConfigurationAhead();
+
 }  // namespace platform::gdi

@@ -1,5 +1,6 @@
 // The Windows face names reach the fonts they stand for, with the system's
-// own fontconfig rules applied on top of the program's, and report the
+// own fontconfig rules applied on top of the program's (read ahead, on a
+// thread of their own, as the program reads them), and report the
 // average width of a half-width character, as GDI does for the Song face.
 #include "platform/gdi/FontEngine.h"
 
@@ -12,6 +13,14 @@
 #include <string>
 
 namespace {
+
+// The program reads the font configuration on a thread of its own while it
+// starts; every face here is resolved through what that thread read.
+class ConfigurationReadAhead : public ::testing::Environment {
+public:
+    void SetUp() override { platform::gdi::LoadFontConfigurationAhead(); }
+};
+const ::testing::Environment* const readAhead = ::testing::AddGlobalTestEnvironment(new ConfigurationReadAhead);
 
 struct Resolved {
     std::string family;
